@@ -28,6 +28,7 @@ public:
     void Idle(uint32_t untilTick) override;
 private:
     int64_t startNs_;
+    int64_t lastPresentNs_;
 };
 
 // Time that moves only when told: Idle jumps straight to the tick waited for.

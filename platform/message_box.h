@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/translations.h" // InstallJapaneseTranslations, for the standard buttons
+
 namespace platform {
 
 // Button sets and icons, combined with |.
