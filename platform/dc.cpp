@@ -363,13 +363,42 @@ void CDC::Polyline(const Point* points, int count)
     Mask mask(bounds.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
     if (mask.bounds.isEmpty())
         return;
-    QPainter painter;
-    BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(polygon);
-    painter.end();
+    if (PenPixels() == 1) {
+        // One-pixel lines are stepped here rather than by the painter, which drops the last
+        // pixel of a line only in its own preferred direction: each segment leaves out its end
+        // point whichever way it runs, and the next segment starts there.
+        for (int i = 0; i + 1 < count; ++i)
+            StepLine(mask, polygon[i], polygon[i + 1]);
+    } else {
+        QPainter painter;
+        BeginMask(painter, mask.image, mask.bounds);
+        SetupPen(painter);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(polygon);
+        painter.end();
+    }
     Composite(mask);
+}
+
+void CDC::StepLine(Mask& mask, QPoint from, QPoint to)
+{
+    const int dx = std::abs(to.x() - from.x()), dy = std::abs(to.y() - from.y());
+    const int sx = to.x() >= from.x() ? 1 : -1, sy = to.y() >= from.y() ? 1 : -1;
+    int x = from.x(), y = from.y();
+    int error = dx - dy;
+    while (x != to.x() || y != to.y()) {
+        if (mask.bounds.contains(x, y))
+            mask.SetRole(x, y, kPen);
+        const int twice = 2 * error;
+        if (twice > -dy) {
+            error -= dy;
+            x += sx;
+        }
+        if (twice < dx) {
+            error += dx;
+            y += sy;
+        }
+    }
 }
 
 void CDC::PolyBezier(const Point* points, int count)

@@ -128,6 +128,7 @@ private:
     void SetupPen(QPainter& painter) const;
     void SetupBrush(QPainter& painter) const;
     void Composite(const Mask& mask);
+    void StepLine(Mask& mask, QPoint from, QPoint to);
     void Plot(QRgb* pixel, int x, int y, uint8_t role, QRgb pen, QRgb fill, QRgb text, QRgb back,
               QRgb tilePixel) const;
     QRgb BrushPixel(int x, int y, bool& draw) const;
