@@ -229,6 +229,7 @@ void CDC::Composite(const Mask& mask)
     const QRgb text = ResolveColour(textColour_);
     const QRgb back = ResolveColour(bkColour_);
     QImage& image = surface_.Image();
+    int left = area.right() + 1, right = area.left() - 1, top = area.bottom() + 1, bottom = area.top() - 1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -247,9 +248,14 @@ void CDC::Composite(const Mask& mask)
             default: continue;
             }
             row[x] = 0xFF000000u | ApplyRop2(rop2_, colour, row[x]);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
-    surface_.MarkDirty(area);
+    if (left <= right)
+        surface_.MarkDirty(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
 // ---- figures
@@ -472,7 +478,11 @@ bool CDC::FloodFill(int x, int y, COLORREF boundary)
     // Scanline fill, 4-connected: a run is grown left and right, and each run of open pixels
     // directly above and below it seeds the next. The region is found before anything is drawn.
     const int width = area.width();
-    std::vector<uint8_t> inside(size_t(width) * size_t(area.height()), 0);
+    // Reused between fills and cleared only where a fill marked it: a ball's stripe is filled on
+    // every step of the motion, and zeroing a whole window's worth each time would dominate.
+    thread_local std::vector<uint8_t> inside;
+    if (inside.size() < size_t(width) * size_t(area.height()))
+        inside.assign(size_t(width) * size_t(area.height()), 0);
     auto visited = [&](int px, int py) -> uint8_t& { return inside[size_t(py) * size_t(width) + size_t(px)]; };
     std::vector<QPoint> stack{seed};
     QRect region;
@@ -507,6 +517,8 @@ bool CDC::FloodFill(int x, int y, COLORREF boundary)
         for (int px = region.left(); px <= region.right(); ++px)
             if (visited(px, py))
                 mask.SetRole(px, py, kFill);
+    for (int py = region.top(); py <= region.bottom(); ++py)
+        std::fill_n(&visited(region.left(), py), region.width(), uint8_t(0));
     Composite(mask);
     return true;
 }

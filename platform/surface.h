@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <utility>
+
 class QPainter;
 
 namespace platform {
@@ -28,7 +30,9 @@ public:
     QWidget* Widget() const { return widget_; }
 
     void MarkDirty(const QRect& deviceRect);
+    // What was drawn since the last Present() or TakeDirty().
     QRect Dirty() const { return dirty_; }
+    QRect TakeDirty() { return std::exchange(dirty_, QRect()); }
 
     // Repaints the dirty part of the attached widget now (synchronously) and clears it.
     void Present();
