@@ -65,10 +65,19 @@ CDC::CDC(Surface& surface) : surface_(surface) {}
 int CDC::SetMapMode(int mode)
 {
     const int old = mapMode_;
+    if (mode == old)
+        return old;
     mapMode_ = mode;
+    // Pictures and cards are drawn in pixels between scaled drawing: the scaled extents are kept
+    // aside and come back with the scaled mode.
     if (mode == MM_TEXT) {
+        scaledWindowExt_ = windowExt_;
+        scaledViewportExt_ = viewportExt_;
         windowExt_ = {1, 1};
         viewportExt_ = {1, 1};
+    } else if (old == MM_TEXT) {
+        windowExt_ = scaledWindowExt_;
+        viewportExt_ = scaledViewportExt_;
     }
     return old;
 }

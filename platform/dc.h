@@ -57,7 +57,7 @@ public:
 
     Surface& GetSurface() { return surface_; }
 
-    // Mapping.
+    // Mapping. Going to MM_TEXT and back to a scaled mode brings the scaled extents back.
     int SetMapMode(int mode);
     int GetMapMode() const { return mapMode_; }
     Size SetWindowExt(int cx, int cy);
@@ -137,6 +137,7 @@ private:
     Surface& surface_;
     int mapMode_ = MM_TEXT;
     Size windowExt_{1, 1}, viewportExt_{1, 1};
+    Size scaledWindowExt_{1, 1}, scaledViewportExt_{1, 1};
     Point windowOrg_, viewportOrg_;
     CPen pen_{PS_SOLID, 0, RGB(0, 0, 0)};
     CBrush brush_{RGB(255, 255, 255)};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 
@@ -43,7 +44,9 @@ QString SubstituteFamily(const std::string& face)
     return QString::fromStdString(face);
 }
 
-QFont MakeQFont(const CFont& font, int pixelHeight, bool aliased)
+namespace {
+
+QFont ResolveQFont(const CFont& font, int pixelHeight, bool aliased)
 {
     QFont q(SubstituteFamily(font.face));
     q.setWeight(QFont::Weight(font.weight > 0 ? std::clamp(font.weight, 100, 900) : 400));
@@ -63,6 +66,23 @@ QFont MakeQFont(const CFont& font, int pixelHeight, bool aliased)
             q.setPixelSize(--height);
     }
     return q;
+}
+
+} // namespace
+
+QFont MakeQFont(const CFont& font, int pixelHeight, bool aliased)
+{
+    // Balls draw their numbers on every step of a shot; fitting a cell height measures the font
+    // several times, so each description is resolved once.
+    struct Entry { CFont font; int pixelHeight; bool aliased; QFont result; };
+    static std::vector<Entry> cache;
+    for (const Entry& e : cache)
+        if (e.pixelHeight == pixelHeight && e.aliased == aliased && e.font == font)
+            return e.result;
+    QFont result = ResolveQFont(font, pixelHeight, aliased);
+    if (cache.size() < 256)
+        cache.push_back({font, pixelHeight, aliased, result});
+    return result;
 }
 
 } // namespace platform

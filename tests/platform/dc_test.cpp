@@ -81,6 +81,8 @@ TEST(Mapping, IsotropicTakesTheSmallerScale)
     EXPECT_EQ(dc.LPtoDP(Point{200, 200}), QPoint(10, 10));
     dc.SetMapMode(MM_TEXT);
     EXPECT_EQ(dc.LPtoDP(Point{200, 200}), QPoint(200, 200));
+    dc.SetMapMode(MM_ISOTROPIC);
+    EXPECT_EQ(dc.LPtoDP(Point{200, 200}), QPoint(10, 10)) << "the scale comes back";
 }
 
 TEST_F(DcTest, FiguresLeaveOutTheirRightAndBottomEdge)
