@@ -6,6 +6,7 @@
 #include "frame/kavrel_view.h"
 #include "frame/menu_resource.h"
 #include "frame/status_bar.h"
+#include "platform/fonts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,8 +67,12 @@ int CMainFrame::Create(FrameMetrics& metrics) {
     statusBar_ = new CStatusBar(this);
     setStatusBar(statusBar_);
     if (!statusBar_) return -1;
-    statusFont_ = QFont(QStringLiteral("標準明朝"));
-    statusFont_.setPixelSize(16);
+    platform::CFont face;
+    face.height = 16; // a cell height: ascent and descent together fit in 16 pixels
+    face.weight = platform::FW_DONTCARE;
+    face.charset = platform::SHIFTJIS_CHARSET;
+    face.face = "標準明朝";
+    statusFont_ = platform::MakeQFont(face, face.height, false);
     statusBar_->setFont(statusFont_);
     ApplyCreationLayout(*statusBar_);
 

@@ -80,7 +80,8 @@ TEST_F(MainFrameTest, StatusBarIsFoundByItsIdWithTheCreationLayoutAndFont) {
     frame::CStatusBar* bar = frame::FindStatusBar(window.get());
     ASSERT_EQ(bar, &window->StatusBar());
     EXPECT_EQ(bar->objectName(), "32794");
-    EXPECT_EQ(bar->font().pixelSize(), 16);
+    EXPECT_LE(QFontMetrics(bar->font()).height(), 16);
+    EXPECT_GE(QFontMetrics(bar->font()).height(), 14);
     EXPECT_EQ(QFontInfo(bar->font()).family(), platform::SubstituteFamily("標準明朝"));
     EXPECT_EQ(bar->PaneText(9), QString::fromUtf8("最高成績"));
     // The stretching pane 0 takes what the ten fixed panes leave.
