@@ -24,10 +24,6 @@ public:
         image.fill(qRgb(0, 0, 0));
     }
     static QColor RoleColour(uint8_t role) { return QColor(0, 0, role); }
-    uint8_t RoleAt(int x, int y) const
-    {
-        return uint8_t(reinterpret_cast<const QRgb*>(image.constScanLine(y - bounds.top()))[x - bounds.left()] & 0xFF);
-    }
     void SetRole(int x, int y, uint8_t role)
     {
         reinterpret_cast<QRgb*>(image.scanLine(y - bounds.top()))[x - bounds.left()] = qRgb(0, 0, role);
@@ -234,33 +230,57 @@ void CDC::Composite(const Mask& mask)
     const QRect area = mask.bounds.intersected(surface_.Rect());
     if (area.isEmpty())
         return;
+    // Colours are resolved once per figure; only hatch and tile vary by pixel.
     const QRgb pen = ResolveColour(pen_.colour);
     const QRgb text = ResolveColour(textColour_);
     const QRgb back = ResolveColour(bkColour_);
+    const QRgb brush = ResolveColour(brush_.colour);
+    const CBrush::Kind kind = brush_.kind;
+    const bool hatchBack = bkMode_ == OPAQUE;
+    const int tw = brush_.tile.width(), th = brush_.tile.height();
+    const bool tiled = kind == CBrush::Kind::Pattern && tw > 0 && th > 0;
+    const bool copy = rop2_ == R2_COPYPEN;
+
     QImage& image = surface_.Image();
     int left = area.right() + 1, right = area.left() - 1, top = area.bottom() + 1, bottom = area.top() - 1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
+        const QRgb* roles = reinterpret_cast<const QRgb*>(mask.image.constScanLine(y - mask.bounds.top())) -
+                            mask.bounds.left();
+        const QRgb* tileRow = tiled ? reinterpret_cast<const QRgb*>(brush_.tile.constScanLine(((y % th) + th) % th))
+                                    : nullptr;
+        int tx = tiled ? ((area.left() % tw) + tw) % tw : 0;
+        int rowLeft = -1, rowRight = -1;
+        for (int x = area.left(); x <= area.right(); ++x, tx = tx + 1 == tw ? 0 : tx + 1) {
             QRgb colour;
-            switch (mask.RoleAt(x, y)) {
-            case kFill: {
-                bool draw;
-                colour = BrushPixel(x, y, draw);
-                if (!draw)
+            switch (roles[x] & 0xFF) {
+            case kFill:
+                if (kind == CBrush::Kind::Solid)
+                    colour = brush;
+                else if (tiled)
+                    colour = tileRow[tx];
+                else if (kind == CBrush::Kind::Hatched && IsHatchPixel(brush_.hatch, x, y))
+                    colour = brush;
+                else if (kind == CBrush::Kind::Hatched && hatchBack)
+                    colour = back;
+                else
                     continue;
                 break;
-            }
             case kPen: colour = pen; break;
             case kTextBack: colour = back; break;
             case kText: colour = text; break;
             default: continue;
             }
-            row[x] = 0xFF000000u | ApplyRop2(rop2_, colour, row[x]);
-            left = std::min(left, x);
-            right = std::max(right, x);
+            row[x] = copy ? (0xFF000000u | colour) : (0xFF000000u | ApplyRop2(rop2_, colour, row[x]));
+            if (rowLeft < 0)
+                rowLeft = x;
+            rowRight = x;
+        }
+        if (rowLeft >= 0) {
+            left = std::min(left, rowLeft);
+            right = std::max(right, rowRight);
             top = std::min(top, y);
-            bottom = std::max(bottom, y);
+            bottom = y;
         }
     }
     if (left <= right)

@@ -116,6 +116,24 @@ void BM_StripedBallStep(benchmark::State& state)
 }
 BENCHMARK(BM_StripedBallStep)->Unit(benchmark::kMicrosecond);
 
+// The largest figure of a full table paint: the window-sized background in its tile.
+void BM_FullWindowTiledRectangle(benchmark::State& state)
+{
+    platform::Surface surface(QSize(1800, 1050));
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(qRgb(192, 192, 192));
+    tile.setPixel(0, 0, qRgb(0, 191, 191));
+    for (auto _ : state) {
+        platform::CDC dc(surface);
+        dc.SetMapMode(platform::MM_ISOTROPIC);
+        dc.SetWindowExt(18000, 10500);
+        dc.SetViewportExt(1800, 1050);
+        dc.SelectObject(platform::CBrush(tile));
+        dc.Rectangle(0, 960, 18000, 10500);
+    }
+}
+BENCHMARK(BM_FullWindowTiledRectangle)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
