@@ -342,6 +342,9 @@ TEST(Text, JapaneseFaceResolvesToIpaAndHasAnExtent)
               "IPAPMincho");
     EXPECT_EQ(QFontInfo(MakeQFont(CFont{-12, 0, FW_NORMAL, false, false, SHIFTJIS_CHARSET, "ＭＳ ゴシック"}, -12, true)).family(),
               "IPAGothic");
+    // Dialogs name the faces directly; the substitution table resolves them.
+    EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("ＭＳ Ｐ明朝"), 11)).family(), "IPAPMincho");
+    EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("MS Sans Serif"), 9)).family(), "IPAPGothic");
 
     Surface surface(QSize(200, 60), qRgb(255, 255, 255));
     CDC dc(surface);
