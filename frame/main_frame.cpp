@@ -8,6 +8,7 @@
 #include "frame/status_bar.h"
 #include "platform/fonts.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -41,6 +42,7 @@ void DescribeMenu(QString& out, const QWidget* menu, int depth) {
         }
         out += a->text();
         if (a->data().isValid()) out += " = " + QString::number(a->data().toInt());
+        if (a->menu() && a->menu()->isVisible()) out += " (open)";
         out += '\n';
         if (a->menu()) DescribeMenu(out, a->menu(), depth + 1);
     }
@@ -91,6 +93,8 @@ int CMainFrame::Create(FrameMetrics& metrics) {
     waited.start();
     while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < kMapWaitMs)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    // Input held back during the wait would otherwise sit in the queue until the next X event.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
     const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const int outerWidth = size_.clientWidth + m.left() + m.right();
     const int outerHeight = size_.clientHeight + m.top() + m.bottom();

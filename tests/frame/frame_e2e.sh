@@ -57,14 +57,20 @@ for p in 1 2; do
   expect_pixel start "${dark%,*}" "${dark#*,}" "128,128,128" "pane $p dark edge"
 done
 
+# Waits up to 5 s for a line of the layout dump to match.
+wait_for() {
+  for _ in $(seq 50); do grep -q "$1" "$tmp/layout.txt" 2>/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
 # Opening the Help menu, twice, puts the tips command at its top once.
 xdotool windowfocus --sync "$wid" || fail "focus"
 for _ in 1 2; do
   xdotool key --window "$wid" alt+h
-  sleep 0.6
+  wait_for '^  ﾍﾙﾌﾟ(&H) (open)$' || fail "Alt+H did not open the Help menu"
   shot help
   xdotool key Escape
-  sleep 0.3
+  wait_for '^  ﾍﾙﾌﾟ(&H)$' || fail "Escape did not close the Help menu"
 done
 help=$(awk '/^  ﾍﾙﾌﾟ\(&H\)$/{on=1; next} on && /^  [^ ]/{on=0} on' "$tmp/layout.txt")
 [ "$(echo "$help" | head -2 | tr -d ' ' | tr '\n' '|')" = "今日のヒント=177|-|" ] || fail "help menu: $help"
@@ -72,7 +78,7 @@ help=$(awk '/^  ﾍﾙﾌﾟ\(&H\)$/{on=1; next} on && /^  [^ ]/{on=0} on' "$tmp
 
 # ｹﾞｰﾑ -> 終了 through the mnemonic letters ends the program.
 xdotool key --window "$wid" alt+f
-sleep 0.5
+wait_for '^  ｹﾞｰﾑ(&F) (open)$' || fail "Alt+F did not open the Game menu"
 shot game
 xdotool key x
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
