@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -125,11 +123,19 @@ Location Find(const std::string& data, const std::vector<Line>& lines, std::stri
     return loc;
 }
 
+// Only a regular file (or a link to one) is a profile; anything else reads as missing.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::string data;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) return std::nullopt;
     return data;
 }
 
@@ -151,8 +157,14 @@ std::string HomeDirectory() {
 }
 
 // Replaces the file as a whole so a crash mid-write never leaves half a settings file behind.
-bool WriteWholeFile(const std::string& path, const std::string& data) {
+bool WriteWholeFile(const std::string& linkOrPath, const std::string& data) {
     std::error_code ec;
+    // A settings file that is a link to one kept elsewhere stays a link: write where it points.
+    std::string path = linkOrPath;
+    if (fs::is_symlink(path, ec)) {
+        fs::path real = fs::canonical(path, ec);
+        if (!ec) path = real.string();
+    }
     fs::path target(path);
     fs::path dir = target.parent_path();
     if (!dir.empty()) fs::create_directories(dir, ec);
@@ -260,6 +272,7 @@ bool ProfileWriteString(const std::string& fileName, const std::string& section,
     std::string data;
     std::error_code ec;
     if (fs::exists(path, ec)) {
+        // Something that is there but cannot be read whole is never replaced.
         auto read = ReadWholeFile(path);
         if (!read) return false;
         data = std::move(*read);

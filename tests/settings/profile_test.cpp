@@ -135,6 +135,22 @@ TEST_F(ProfileTest, UnwritableFileReturnsFalseAndKeepsTheOldContent) {
     EXPECT_FALSE(ProfileWriteString("t.ini", "A", "K", "1"));
     EXPECT_EQ(ProfileReadInt("t.ini", "A", "K", 7), 7);
     EXPECT_EQ(Get("blocker"), "x");
+
+    // A directory where the file should be is neither read nor replaced.
+    setenv("VELKARO_CONFIG_DIR", dir.c_str(), 1);
+    std::filesystem::create_directory(dir / "d.ini");
+    EXPECT_EQ(ProfileReadInt("d.ini", "A", "K", 7), 7);
+    EXPECT_FALSE(ProfileWriteString("d.ini", "A", "K", "1"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "d.ini"));
+}
+
+TEST_F(ProfileTest, WriteThroughALinkKeepsTheLink) {
+    std::filesystem::create_directory(dir / "kept");
+    std::ofstream(dir / "kept" / "real.ini") << "[A]\nK=1\n";
+    std::filesystem::create_symlink(dir / "kept" / "real.ini", dir / "t.ini");
+    ASSERT_TRUE(ProfileWriteString("t.ini", "A", "K", "2"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "t.ini"));
+    EXPECT_EQ(Get("kept/real.ini"), "[A]\nK=2\n");
 }
 
 TEST_F(ProfileTest, SettingsDirectoryAndPathResolution) {
