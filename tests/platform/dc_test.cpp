@@ -96,6 +96,7 @@ TEST_F(DcTest, FiguresLeaveOutTheirRightAndBottomEdge)
         {"ellipse, 2-pixel pen",
          [](CDC& d) { d.SelectObject(CPen(PS_SOLID, 20, RGB(0, 0, 0))); d.Ellipse(100, 100, 300, 300); },
          QRect(QPoint(9, 9), QPoint(29, 29))},
+        {"ellipse shrunk to a point: a dot", [](CDC& d) { d.Ellipse(125, 135, 125, 135); }, QRect(12, 13, 1, 1)},
         {"horizontal line", [](CDC& d) { d.MoveTo(10, 10); d.LineTo(100, 10); }, QRect(QPoint(1, 1), QPoint(9, 1))},
         {"vertical line", [](CDC& d) { d.MoveTo(10, 10); d.LineTo(10, 100); }, QRect(QPoint(1, 1), QPoint(1, 9))},
         {"diagonal line", [](CDC& d) { d.MoveTo(0, 0); d.LineTo(100, 100); }, QRect(QPoint(0, 0), QPoint(9, 9))},
