@@ -318,7 +318,14 @@ void CDC::Ellipse(int left, int top, int right, int bottom)
     BeginMask(painter, mask.image, mask.bounds);
     SetupPen(painter);
     SetupBrush(painter);
-    painter.drawEllipse(QRect(box.topLeft(), QSize(std::max(box.width() - 1, 0), std::max(box.height() - 1, 0))));
+    if (box.width() <= 1 || box.height() <= 1) {
+        // Too thin to have an inside: the pen alone marks the box, so a point-sized ellipse is a dot.
+        if (HasPen())
+            painter.drawLine(box.topLeft(), QPoint(box.left() + std::max(box.width() - 1, 0),
+                                                   box.top() + std::max(box.height() - 1, 0)));
+    } else {
+        painter.drawEllipse(QRect(box.topLeft(), QSize(box.width() - 1, box.height() - 1)));
+    }
     painter.end();
     Composite(mask);
 }
