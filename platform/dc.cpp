@@ -349,7 +349,8 @@ void CDC::Chord(int left, int top, int right, int bottom, int x1, int y1, int x2
     double span = std::fmod(end - start + 720.0, 360.0);
     if (span <= 0.0)
         span = 360.0;
-    const QRectF rect(box.left(), box.top(), std::max(box.width() - 1, 0), std::max(box.height() - 1, 0));
+    // Half a pixel in, so that the path's outline falls on the same pixels as an ellipse's.
+    const QRectF rect(box.left() + 0.5, box.top() + 0.5, std::max(box.width() - 1, 0), std::max(box.height() - 1, 0));
     QPainterPath path;
     path.arcMoveTo(rect, start);
     path.arcTo(rect, start, span);
@@ -449,19 +450,65 @@ void CDC::PolyBezier(const Point* points, int count)
         return;
     QRect bounds;
     const QPolygon polygon = DevicePolygon(*this, points, count, bounds);
-    QPainterPath path(polygon[0]);
-    for (int i = 1; i + 2 < count; i += 3)
-        path.cubicTo(polygon[i], polygon[i + 1], polygon[i + 2]);
     const int pad = PenPixels() + 1;
     Mask mask(bounds.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
     if (mask.bounds.isEmpty())
         return;
-    QPainter painter;
-    BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    painter.end();
+    if (PenPixels() == 1) {
+        // Flattened into pieces of under half a pixel and thinned to a one-pixel stair: a point
+        // whose neighbours touch each other is dropped. Each curve is walked from both ends to its
+        // middle, so a curve with mirror-image control points draws a mirror-image stair.
+        auto thinned = [](const QPolygon& points) {
+            QPolygon out;
+            for (int i = 0; i < points.size(); ++i) {
+                if (!out.isEmpty() && out.back() == points[i])
+                    continue;
+                if (!out.isEmpty() && i + 1 < points.size()) {
+                    const QPoint d = points[i + 1] - out.back();
+                    if (std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1)
+                        continue;
+                }
+                out << points[i];
+            }
+            return out;
+        };
+        QPolygon flat;
+        flat << polygon[0];
+        for (int i = 1; i + 2 < count; i += 3) {
+            const QPointF p0 = polygon[i - 1], p1 = polygon[i], p2 = polygon[i + 1], p3 = polygon[i + 2];
+            const double reach = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
+            const int half = std::clamp(int(reach), 1, 2000);
+            auto at = [&](double t) {
+                const double u = 1.0 - t;
+                const QPointF q = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+                return QPoint(int(std::floor(q.x() + 0.5)), int(std::floor(q.y() + 0.5)));
+            };
+            QPolygon front, back;
+            for (int k = 0; k <= half; ++k) {
+                front << at(0.5 * k / half);
+                back << at(1.0 - 0.5 * k / half);
+            }
+            front = thinned(front);
+            back = thinned(back);
+            for (int k = back.size() - 1; k >= 0; --k)
+                front << back[k];
+            for (const QPoint& q : thinned(front))
+                if (q != flat.back())
+                    flat << q;
+        }
+        for (int i = 0; i + 1 < flat.size(); ++i)
+            StepLine(mask, flat[i], flat[i + 1]);
+    } else {
+        QPainterPath path(polygon[0]);
+        for (int i = 1; i + 2 < count; i += 3)
+            path.cubicTo(polygon[i], polygon[i + 1], polygon[i + 2]);
+        QPainter painter;
+        BeginMask(painter, mask.image, mask.bounds);
+        SetupPen(painter);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        painter.end();
+    }
     Composite(mask);
 }
 

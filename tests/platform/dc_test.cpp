@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -161,6 +162,62 @@ TEST_F(DcTest, ExclusiveOrFigureShowsOutlineOverFillOnce)
     EXPECT_EQ(Pixel(15, 15), 0xBF7F7Fu);             // fill: white ^ (64,128,128)
     EXPECT_EQ(Pixel(29, 29), 0x00FF00u);
     EXPECT_EQ(Pixel(30, 30), 0xFFFFFFu);
+}
+
+TEST(Chord, RunsCounterClockwiseFromTheFirstRadialToTheSecond)
+{
+    // A ball's highlight: from about 26 to 61 degrees above the right-hand horizontal it is a
+    // small segment; the points taken the other way round give the large one.
+    const double alpha = 0.44857142857142857, beta = 1.0666666666666667;
+    const int r = 140, X = 140, Y = 140;
+    const int x1 = int(X + r * std::cos(alpha)), y1 = int(Y - r * std::sin(alpha));
+    const int x2 = int(X + r * std::cos(beta)), y2 = int(Y - r * std::sin(beta));
+    struct Case { bool mirrored; bool swapped; };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
+        Surface surface(QSize(28, 28), qRgb(0, 0, 0));
+        CDC dc(surface);
+        PrepareTenToOne(dc, surface);
+        dc.SelectObject(CPen(PS_SOLID, 10, RGB(255, 255, 255)));
+        dc.SelectObject(CBrush(RGB(255, 255, 255)));
+        int a = x1, b = y1, e = x2, f = y2;
+        if (c.mirrored) {
+            a = 2 * X - x1; b = 2 * Y - y1; e = 2 * X - x2; f = 2 * Y - y2;
+        }
+        if (c.swapped) {
+            std::swap(a, e);
+            std::swap(b, f);
+        }
+        dc.Chord(0, 0, 280, 280, a, b, e, f);
+        const QRect ink = ChangedBox(surface.Image(), qRgb(0, 0, 0));
+        if (c.swapped) {
+            EXPECT_EQ(ink, QRect(0, 0, 28, 28)) << "the large segment";
+        } else if (c.mirrored) {
+            EXPECT_LT(ink.right(), 14);
+            EXPECT_GE(ink.top(), 14);
+        } else {
+            EXPECT_GE(ink.left(), 14);
+            EXPECT_LT(ink.bottom(), 14);
+        }
+    }
+}
+
+TEST(Bezier, MirrorSymmetricControlPointsDrawAMirrorSymmetricCurve)
+{
+    // The band edges of a striped ball: apart from the left-out end point the two halves match.
+    Surface surface(QSize(40, 20), qRgb(255, 255, 255));
+    CDC dc(surface);
+    PrepareTenToOne(dc, surface);
+    const Point bowl[] = {{20, 20}, {20, 150}, {320, 150}, {320, 20}};
+    dc.PolyBezier(bowl, 4);
+    const QImage& image = surface.Image();
+    EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, 0u);
+    EXPECT_EQ(image.pixel(32, 2) & 0xFFFFFF, 0xFFFFFFu) << "the end point is left out";
+    for (int y = 0; y < 20; ++y)
+        for (int x = 2; x <= 17; ++x) {
+            if (x == 2 && y == 2)
+                continue;
+            EXPECT_EQ(image.pixel(x, y), image.pixel(34 - x, y)) << x << "," << y;
+        }
 }
 
 TEST_F(DcTest, NotInvertsWhateverIsThere)
