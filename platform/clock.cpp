@@ -43,11 +43,13 @@ void Delay(Clock& clock, int32_t ms)
     --waitDepth;
 }
 
-SystemClock::SystemClock() : startNs_(SteadyNs()), lastPresentNs_(startNs_) {}
+// The monotonic clock counts from boot, as the system's tick count does; a clock that started at
+// zero with the program would hand a clock-seeded generator the same seed on every run.
+SystemClock::SystemClock() : startNs_(0), lastPresentNs_(SteadyNs()) {}
 
 uint32_t SystemClock::Ticks()
 {
-    // The counter wraps at 2^32 ms like the system's own.
+    // Truncated to 32 bits: the counter wraps at 2^32 ms like the system's own.
     return static_cast<uint32_t>(static_cast<uint64_t>((SteadyNs() - startNs_) / 1'000'000));
 }
 
@@ -67,7 +69,7 @@ void SystemClock::Idle(uint32_t untilTick)
     // whole milliseconds: aim just past the boundary so one sleep usually ends the wait.
     const int32_t remainingMs = static_cast<int32_t>(untilTick - Ticks());
     if (remainingMs > 0) {
-        const int64_t msInNs = (now - startNs_) % 1'000'000;
+        const int64_t msInNs = (now - startNs_) % 1'000'000; // into the current millisecond
         int64_t sleepNs = int64_t(remainingMs) * 1'000'000 - msInNs + 50'000;
         if (QCoreApplication::instance()) {
             const int64_t toPresent = lastPresentNs_ + kPresentIntervalNs - now;

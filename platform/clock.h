@@ -19,8 +19,10 @@ public:
 // returns at once for ms <= 0.
 void Delay(Clock& clock, int32_t ms);
 
-// Wall time since the clock was made, wrapping at 2^32 ms. While it idles it keeps the screen
+// Milliseconds since the system started, like the system's own tick count, wrapping at 2^32 ms
+// (so a tick read at start-up differs from run to run). While it idles it keeps the screen
 // presented (processEvents without user input, about every 16 ms) and sleeps instead of spinning.
+// Game timer handlers that must not run inside a wait check platform::IsWaiting().
 class SystemClock final : public Clock {
 public:
     SystemClock();

@@ -35,10 +35,12 @@ void Surface::MarkDirty(const QRect& deviceRect)
         widget_->update(r);
 }
 
-void Surface::Present()
+void Surface::Present() { Present(widget_); }
+
+void Surface::Present(QWidget* widget)
 {
-    if (widget_ && !dirty_.isEmpty())
-        widget_->repaint(dirty_);
+    if (widget && !dirty_.isEmpty())
+        widget->repaint(dirty_);
     dirty_ = QRect();
 }
 

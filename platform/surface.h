@@ -11,7 +11,8 @@ class QPainter;
 
 namespace platform {
 
-// One per view, the size of its client area in pixels (format RGB32). Drawing marks rectangles
+// One per view, the size of its client area in pixels (format RGB32): the view calls Resize()
+// from its resize event, AttachWidget(this) once, and Paint() from its paint event. Drawing marks rectangles
 // dirty; with a widget attached every mark schedules that widget's repaint, which Qt coalesces and
 // delivers at the next event processing (also inside the clock's waits). The widget's paint
 // event does nothing but Paint().
@@ -34,8 +35,10 @@ public:
     QRect Dirty() const { return dirty_; }
     QRect TakeDirty() { return std::exchange(dirty_, QRect()); }
 
-    // Repaints the dirty part of the attached widget now (synchronously) and clears it.
+    // Repaints the dirty part of the attached widget (or of `widget`) now, synchronously, and
+    // clears it.
     void Present();
+    void Present(QWidget* widget);
     // For the paint event: copies the exposed part of the picture.
     void Paint(QPainter& painter, const QRect& exposed) const;
 
