@@ -51,6 +51,7 @@ int QtMessageBoxes::Show(const std::string& text, unsigned type, const std::stri
 
     QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText); // the game's texts are never markup
     switch (buttons) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
