@@ -42,19 +42,30 @@ void RunMotion(TableState& t, TableHost& host) {
     std::fill(std::begin(lastStepTick), std::end(lastStepTick), 0u);
 
     struct Pair { int ball; int order; };
+    Pair list[LastBall + 1];
+    int sortedFrom[LastBall + 1];  // the orders the current list was sorted from
+    bool sorted = false;
     for (;;) {
-        Pair list[LastBall + 1];
         int movingCount = 0;
+        bool sameOrders = sorted;
         for (int ball = 0; ball <= LastBall; ++ball) {
-            list[ball] = {ball, m.Motion[ball].order};
             if (m.Motion[ball].steps > 0) ++movingCount;
+            sameOrders = sameOrders && sortedFrom[ball] == m.Motion[ball].order;
         }
         if (movingCount == 0) return;
 
-        // Exchange sort, larger order first; equal keys are never swapped directly.
-        for (int j = 0; j <= LastBall; ++j)
-            for (int k = j + 1; k <= LastBall; ++k)
-                if (list[k].order > list[j].order) std::swap(list[j], list[k]);
+        // Exchange sort, larger order first; equal keys are never swapped directly. Passes that
+        // only wait for pacing change no order, and the same orders always sort the same way.
+        if (!sameOrders) {
+            for (int ball = 0; ball <= LastBall; ++ball) {
+                list[ball] = {ball, m.Motion[ball].order};
+                sortedFrom[ball] = list[ball].order;
+            }
+            for (int j = 0; j <= LastBall; ++j)
+                for (int k = j + 1; k <= LastBall; ++k)
+                    if (list[k].order > list[j].order) std::swap(list[j], list[k]);
+            sorted = true;
+        }
 
         bool passActive = false;
         int stepCalls = 0;
