@@ -56,7 +56,7 @@ QRect Normalised(int left, int top, int right, int bottom)
 
 CDC::CDC(Surface& surface) : surface_(surface) {}
 
-// ---- mapping
+// Mapping.
 
 int CDC::SetMapMode(int mode)
 {
@@ -144,7 +144,7 @@ QRect CDC::LPtoDP(int left, int top, int right, int bottom) const
     return Normalised(DeviceX(left), DeviceY(top), DeviceX(right), DeviceY(bottom));
 }
 
-// ---- objects and modes
+// Objects and modes.
 
 CPen CDC::SelectObject(const CPen& pen) { return std::exchange(pen_, pen); }
 CBrush CDC::SelectObject(const CBrush& brush) { return std::exchange(brush_, brush); }
@@ -195,7 +195,7 @@ void CDC::SetupBrush(QPainter& painter) const
         painter.setBrush(Qt::NoBrush);
 }
 
-// ---- mixing a mask into the surface
+// Mixing a mask into the surface.
 
 QRgb CDC::BrushPixel(int x, int y, bool& draw) const
 {
@@ -287,7 +287,7 @@ void CDC::Composite(const Mask& mask)
         surface_.MarkDirty(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
-// ---- figures
+// Figures.
 
 void CDC::Rectangle(int left, int top, int right, int bottom)
 {
@@ -523,7 +523,7 @@ void CDC::LineTo(int x, int y)
     Polyline(points, 2);
 }
 
-// ---- pixels
+// Pixels.
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
@@ -606,7 +606,7 @@ bool CDC::FloodFill(int x, int y, COLORREF boundary)
     return true;
 }
 
-// ---- text
+// Text.
 
 QFont CDC::DeviceFont() const
 {
@@ -653,7 +653,7 @@ void CDC::TextOut(int x, int y, const std::string& text)
     Composite(mask);
 }
 
-// ---- pictures
+// Pictures.
 
 void CDC::DrawIcon(int x, int y, const QImage& icon)
 {
