@@ -389,10 +389,18 @@ void CDC::Polygon(const Point* points, int count)
         return;
     QPainter painter;
     BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
+    const bool thin = HasPen() && PenPixels() == 1;
+    if (thin)
+        painter.setPen(Qt::NoPen);
+    else
+        SetupPen(painter);
     SetupBrush(painter);
     painter.drawPolygon(polygon, Qt::OddEvenFill);
     painter.end();
+    // A one-pixel outline is the closed polyline through the corners, stepped like any line.
+    if (thin)
+        for (int i = 0; i < count; ++i)
+            StepLine(mask, polygon[i], polygon[(i + 1) % count]);
     Composite(mask);
 }
 
