@@ -167,6 +167,12 @@ void DrawTable(Canvas& c)
         c.host.StartPlayMusic();
 }
 
+void ClearAfterimages(Canvas& c)
+{
+    PrepareSurface(c.dc, c.t.Geometry, c.res.GamePalette);
+    DrawTable(c);
+}
+
 void DrawPockets(Canvas& c)
 {
     platform::CDC& dc = c.dc;

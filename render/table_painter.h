@@ -18,6 +18,11 @@ void DrawHeadLine(Canvas& c, int a);
 // The spots' and the head-string line's inset for the ball size.
 int SpotInset(const table::TableGeometry& g);
 
+// Menu command 32768 "残像ｸﾘｱ(&D)": the whole table again, which removes every trace left by
+// moving balls and by the cue.
+inline constexpr int ClearAfterimagesCommand = 32768;
+void ClearAfterimages(Canvas& c);
+
 // One spot ring in its square.
 void DrawSpot(Canvas& c, const table::Rect& square);
 
