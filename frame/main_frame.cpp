@@ -109,6 +109,8 @@ int CMainFrame::Create(FrameMetrics& metrics) {
 void CMainFrame::BuildMenus() {
     std::vector<QMenu*> open;
     QMenuBar* bar = menuBar();
+    // The menu bar belongs inside the window: its height comes out of the view's.
+    bar->setNativeMenuBar(false);
     auto addCommand = [this](QWidget* to, const MenuEntry& e) {
         auto* action = new QAction(QString::fromStdString(MenuDisplayText(e.text)), to);
         action->setData(e.command);
