@@ -43,6 +43,14 @@ public:
     }
 };
 
+class SilentAudio final : public platform::AudioSink {
+public:
+    void StopWave() override {}
+    bool PlayWave(const std::string&) override { return false; }
+    void Tone(uint32_t, int32_t) override {}
+    void Beep() override {}
+};
+
 // The output and the interpreter over its sequencer, owned together.
 class SdlMedia final : public platform::MediaControl {
 public:
@@ -77,6 +85,11 @@ std::unique_ptr<SoundSystem> SoundSystem::CreateWithSdl(AppSettings& settings, p
     auto out = std::make_unique<platform::SdlAudioOutput>();
     auto media = std::make_unique<SdlMedia>(*out);
     return std::make_unique<SoundSystem>(settings, clock, std::move(out), std::move(media));
+}
+
+std::unique_ptr<SoundSystem> SoundSystem::CreateSilent(AppSettings& settings, platform::Clock& clock)
+{
+    return std::make_unique<SoundSystem>(settings, clock, std::make_unique<SilentAudio>(), nullptr);
 }
 
 void SoundSystem::LoadSoundTable()

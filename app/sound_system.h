@@ -63,6 +63,9 @@ public:
     ~SoundSystem();
     // The real thing: SDL audio output with FluidSynth behind the media-control strings.
     static std::unique_ptr<SoundSystem> CreateWithSdl(AppSettings& settings, platform::Clock& clock);
+    // No output and no MIDI device (the lab, tests of other parts): every rule runs, tones still
+    // hold the clock for their length, nothing is heard.
+    static std::unique_ptr<SoundSystem> CreateSilent(AppSettings& settings, platform::Clock& clock);
 
     // Whether the shot in progress has already dropped an object ball (the table state's flag).
     void SetObjectBallPocketed(std::function<bool()> pocketed) { objectBallPocketed_ = std::move(pocketed); }

@@ -1,10 +1,27 @@
 // SDL2 audio device and callback.
 #include "platform/audio/sdl_audio_output.h"
 
+#include <dlfcn.h>
+
 #include "platform/audio/file_case.h"
 
 namespace platform {
 namespace {
+
+void SilentAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA, which SDL tries first, reports a machine without a sound card in eight lines on stderr;
+// the game has no sound there and nothing to say about it.
+void QuietAlsa()
+{
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (!alsa)
+        return;
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(SilentAlsaError);
+    // Left loaded: SDL uses the same library and the handler must stay in place.
+}
 
 SDL_AudioDeviceID OpenDevice(int rate, void* self, void (*callback)(void*, Uint8*, int))
 {
@@ -29,6 +46,7 @@ SdlAudioOutput::SdlAudioOutput(int sampleRate)
       sequencer_(std::make_unique<FluidSequencer>(lock_, sampleRate))
 {
     mixer_.SetSynth(sequencer_.get());
+    QuietAlsa();
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         sdlStarted_ = true;
@@ -71,6 +89,12 @@ void SdlAudioOutput::Callback(void* self, Uint8* stream, int len)
     auto* out = static_cast<SdlAudioOutput*>(self);
     std::lock_guard<std::mutex> guard(out->lock_);
     out->mixer_.Render(reinterpret_cast<int16_t*>(stream), len / 4);
+}
+
+bool SdlAudioOutput::EffectsPending()
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return mixer_.WavePlaying() || mixer_.TonesPending();
 }
 
 void SdlAudioOutput::StopWave()

@@ -27,6 +27,8 @@ public:
 
     MidiSequencer& Sequencer() { return *sequencer_; }
     bool DeviceOpen() const { return device_ != 0; }
+    // True while a wave or a tone is still to be heard.
+    bool EffectsPending();
     // Stops the callback and closes the device (the disk driver's file is complete afterwards).
     void CloseDevice();
 

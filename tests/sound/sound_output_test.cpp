@@ -63,6 +63,9 @@ protected:
     // Closes the device and reads back what was recorded.
     std::vector<float> Recorded()
     {
+        for (int waited = 0; output->EffectsPending() && waited < 5000; waited += 10)
+            Sleep(10);
+        Sleep(50);  // the last block on its way to the file
         output->CloseDevice();
         return ReadRawLeft(dir + "/out.raw");
     }
@@ -70,6 +73,16 @@ protected:
     {
         std::string answer;
         return sound->Media().Send("status xx mode", &answer, 16) == 0 ? answer : "error";
+    }
+    // The output keeps its own time, which a busy machine can hold back: poll instead of guessing.
+    bool WaitForStatus(const std::string& wanted, int timeoutMs = 5000)
+    {
+        for (int waited = 0; waited < timeoutMs; waited += 20) {
+            if (Status() == wanted)
+                return true;
+            Sleep(20);
+        }
+        return Status() == wanted;
     }
 
     std::string startDir, dir;
@@ -157,9 +170,10 @@ TEST_F(DiskOutput, NextWaveCutsTheOneInProgress)
     sound->PlayEffect(app::IDSOUND_BELL);
     Sleep(600);
     const std::vector<Segment> got = FindSegments(Recorded(), kRate);
-    ASSERT_EQ(got.size(), 2u);
+    ASSERT_EQ(got.size(), 2u) << Describe(got);
     EXPECT_NEAR(got[0].frequencyHz, 300, 6);
-    EXPECT_NEAR(got[0].durationMs, 200, 50) << "cut off, not played to its end";
+    EXPECT_GT(got[0].durationMs, 100);
+    EXPECT_LT(got[0].durationMs, 700) << "cut off, not played to its end";
     EXPECT_NEAR(got[1].frequencyHz, 1200, 24);
     EXPECT_NEAR(got[1].durationMs, 300, 5) << "the new one whole, at once";
     EXPECT_NEAR(got[1].startMs, got[0].startMs + got[0].durationMs, 1.0) << "no gap";
@@ -167,8 +181,8 @@ TEST_F(DiskOutput, NextWaveCutsTheOneInProgress)
 
 TEST_F(DiskOutput, GoalLockKeepsThePocketSound)
 {
-    WriteSineWave(dir + "/goal.wav", 600, 1500);
-    WriteSineWave(dir + "/bell1.wav", 1500, 100);
+    WriteSineWave(dir + "/goal.wav", 600, 2000);
+    WriteSineWave(dir + "/bell1.wav", 1500, 300);
     WriteSineWave(dir + "/move.wav", 900, 100);
     Start();
     pocketed = true;
@@ -185,9 +199,10 @@ TEST_F(DiskOutput, GoalLockKeepsThePocketSound)
     const std::vector<Segment> got = FindSegments(Recorded(), kRate);
     ASSERT_EQ(got.size(), 3u) << Describe(got);
     EXPECT_NEAR(got[0].frequencyHz, 600, 12);
-    EXPECT_NEAR(got[0].durationMs, 1300, 60);
+    EXPECT_GT(got[0].durationMs, 900) << "the effect at 500 ms did not cut the pocket sound";
+    EXPECT_LT(got[0].durationMs, 1900) << "the one at 1300 ms did";
     EXPECT_NEAR(got[1].frequencyHz, 1500, 30);
-    EXPECT_NEAR(got[1].durationMs, 50, 40);
+    EXPECT_LT(got[1].durationMs, 280) << "and the next one cut it in turn";
     EXPECT_NEAR(got[2].frequencyHz, 900, 18);
     EXPECT_NEAR(got[2].durationMs, 100, 5);
 }
@@ -205,8 +220,7 @@ TEST_F(DiskOutput, PlayTuneEndsAndIsRestarted)
     EXPECT_EQ(Status(), "playing");
     sound->StartPlayMusic(view);
     EXPECT_EQ(view.starts.size(), 1u) << "a playing tune is left alone";
-    Sleep(900);
-    EXPECT_EQ(Status(), "stopped");
+    EXPECT_TRUE(WaitForStatus("stopped"));
     sound->PlayEffect(app::IDSOUND_CHEER);
     sound->RestartIfStopped();
     EXPECT_EQ(Status(), "playing");
@@ -252,8 +266,7 @@ TEST_F(DiskOutput, TunesKeepTheirTimeWithoutBankOrDevice)
         RecordingTimerOwner view;
         sound->StartPlayMusic(view);
         EXPECT_EQ(Status(), "playing");
-        Sleep(700);
-        EXPECT_EQ(Status(), "stopped");
+        EXPECT_TRUE(WaitForStatus("stopped"));
         if (c.soundFont) {
             const std::vector<float> pcm = Recorded();
             EXPECT_LT(Rms(pcm, kRate, 0, pcm.size() * 1000.0 / kRate), 1e-4);
