@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "table/direction.h"
@@ -18,8 +19,10 @@ Point Centre(Point p, int r) { return {p.x + r, p.y + r}; }
 int DirYAway(float s, int dx, int dy, int d) {
     const float plus = static_cast<float>(dx) + s;
     const float minus = static_cast<float>(dx) - s;
-    const int ePlus = Trunc(plus * static_cast<float>(Trunc(plus)) + static_cast<float>((dy + 1) * (dy + 1)));
-    const int eMinus = Trunc(minus * static_cast<float>(Trunc(minus)) + static_cast<float>((dy - 1) * (dy - 1)));
+    const int64_t below = static_cast<int64_t>(dy) + 1;
+    const int64_t above = static_cast<int64_t>(dy) - 1;
+    const int ePlus = Trunc(plus * static_cast<float>(Trunc(plus)) + static_cast<float>(below * below));
+    const int eMinus = Trunc(minus * static_cast<float>(Trunc(minus)) + static_cast<float>(above * above));
     return ePlus >= eMinus ? d : -d;
 }
 
@@ -154,8 +157,12 @@ void ResolveContact(TableState& t, TableHost& host) {
     if (m.HitList.count > 1) m.ContactPos = origin;
     // The pixel walk can leave a contact centre up to 9 LU past the top or left cushion line;
     // a ball never rests outside the cushions.
-    m.ContactPos.x = std::clamp(m.ContactPos.x + r, cr.left, cr.right) - r;
-    m.ContactPos.y = std::clamp(m.ContactPos.y + r, cr.top, cr.bottom) - r;
+    Point centre = Centre(m.ContactPos, r);
+    if (centre.x < cr.left) centre.x = cr.left;
+    if (centre.x > cr.right) centre.x = cr.right;
+    if (centre.y < cr.top) centre.y = cr.top;
+    if (centre.y > cr.bottom) centre.y = cr.bottom;
+    m.ContactPos = {centre.x - r, centre.y - r};
     const Point c = m.ContactPos;
     t.Document.BallPos[s] = c;
     if (s == 0) shot.CueBallTrack = c;

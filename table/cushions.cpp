@@ -1,5 +1,4 @@
 // Advancing a ball's centre along its slope, and the cushion clamp with its rebounds and side spin.
-#include <algorithm>
 #include <cmath>
 
 #include "table/float_math.h"
@@ -81,8 +80,12 @@ Point MoveWithCushions(TableState& t, TableHost& host, int x, int y, float& s) {
     const int d = t.Geometry.BallDiameter;
 
     Point p = AdvanceAlongSlope(t, x, y, s);
-    p.x = std::clamp(p.x, cr.left, cr.right);
-    p.y = std::clamp(p.y, cr.top, cr.bottom);
+    // Two plain bounds rather than std::clamp: a window too small for its balls gives an empty
+    // rectangle, and the ball must still land somewhere defined.
+    if (p.x < cr.left) p.x = cr.left;
+    if (p.x > cr.right) p.x = cr.right;
+    if (p.y < cr.top) p.y = cr.top;
+    if (p.y > cr.bottom) p.y = cr.bottom;
     shot.CushionHit = false;
 
     // Long cushion.

@@ -123,4 +123,36 @@ TEST(RunMotionTest, AnyPositionEndsOnTheCloth) {
     }
 }
 
+// A window too small for its balls (the cushions cross) and balls a million units away: the shot
+// still ends, with nothing undefined on the way (the sanitizer build runs this too).
+TEST(RunMotionTest, DegenerateTablesStillEnd) {
+    std::mt19937 rng(7);
+    auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int shot = 0; shot < 40; ++shot) {
+        table::TableState t;
+        const int w = uniform(100, 140), h = uniform(100, 140);
+        t.Geometry.FrameWidth = 10 * w + 80;
+        t.Geometry.FrameHeight = 10 * h + 460;
+        t.Geometry.BallDiameter = 300;
+        t.Geometry.BallRadius = 150;
+        table::LayOutTable(t.Geometry, shot % 2 ? w : 10000, h);
+        table::LayOutPockets(t.Geometry, shot % 2 ? w : 10000, h);
+        table::LayOutSpots(t.Geometry);
+        for (int b = 0; b <= table::LastBall; ++b)
+            t.Document.BallPos[b] = {uniform(-1000000, 1000000), uniform(-1000000, 1000000)};
+        t.Shot.CueBallTrack = t.Document.BallPos[0];
+        t.Document.StrokeCount = uniform(1, 3);
+        t.Shot.SpinKind = uniform(0, 3);
+        t.Shot.SideSpin = uniform(-1, 1);
+        BoundedHost host;
+        for (int i = 0; i < 15; ++i) host.randoms.push_back(uniform(0, 99));
+        t.Shot.BreakShot = true;
+        for (int b = 0; b <= table::LastBall; ++b) t.Motion.ShotStartPos[b] = t.Document.BallPos[b];
+        const table::Direction dir = table::DirectionFromPoints(
+            t, uniform(-1000000, 1000000), uniform(-1000000, 1000000), t.Document.BallPos[0].x, t.Document.BallPos[0].y);
+        SetMoving(t, 0, dir.slope, dir.dirX, dir.dirY, 1600);
+        ASSERT_NO_THROW(table::RunMotion(t, host)) << "shot " << shot;
+    }
+}
+
 } // namespace
