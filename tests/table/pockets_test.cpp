@@ -36,6 +36,16 @@ TEST(PocketTestTest, ZonesAndBoundaries) {
     }
 }
 
+TEST(PocketTestTest, OnlyCentresWithinARadiusOfALongCushionCanDrop) {
+    // A corner pocket stretched far down shows the zone: y <= CushionRect.top + r = 1635 only.
+    table::TableState t = LaidOutTable(D);
+    t.Geometry.PocketRect[1].bottom = 3000;
+    EXPECT_TRUE(table::PocketTest(t, 600, 1635));
+    EXPECT_EQ(t.Motion.PocketNumber, 1);
+    EXPECT_FALSE(table::PocketTest(t, 600, 1636));
+    EXPECT_EQ(t.Motion.PocketNumber, 0);
+}
+
 TEST(CapturePocketedTest, CueBallIsTakenOffAndIsNoLongerAnObstacle) {
     table::TableState t = LaidOutTable(D);
     RecordingHost host;
