@@ -123,7 +123,7 @@ bool ReadShotDocument(const json& j, ShotDocument& doc, std::string& error) {
         return c.Fail("scatterRandoms", "missing (required with breakShot)");
     }
     if ((v = Find(j, "gameSpeed")) && !c.Int(*v, "gameSpeed", 0, 9, doc.gameSpeed)) return false;
-    if ((v = Find(j, "strokeCount")) && !c.Int(*v, "strokeCount", 1, 1000000, doc.strokeCount)) return false;
+    if ((v = Find(j, "strokeCount")) && !c.Int(*v, "strokeCount", 1, INT32_MAX, doc.strokeCount)) return false;
     if ((v = Find(j, "player")) && !c.Int(*v, "player", 1, 2, doc.player)) return false;
 
     if ((v = Find(j, "hands"))) {
