@@ -1,6 +1,7 @@
 // The cloth colour from "color.def".
 #include "render/cloth_colour.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -11,7 +12,7 @@ namespace {
 int Field(const std::string& bytes, size_t at)
 {
     size_t i = at;
-    const size_t end = at + 3;
+    const size_t end = std::min(at + 3, bytes.size());
     while (i < end && (bytes[i] == ' ' || bytes[i] == '\t'))
         ++i;
     int value = 0;
@@ -24,7 +25,7 @@ int Field(const std::string& bytes, size_t at)
 
 bool ParseClothColour(const std::string& bytes, platform::COLORREF& colour)
 {
-    if (bytes.size() < 9)
+    if (bytes.empty())
         return false;
     colour = platform::PALETTERGB(Field(bytes, 0), Field(bytes, 3), Field(bytes, 6));
     return true;

@@ -10,6 +10,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,10 +31,12 @@ public:
     {
         ++handShows;
         const int width = surface.Image().width();
+        const int m = int(std::max(hand1.size(), hand2.size()));
+        const int c = std::min((width / 2) / (m + 2), 71);
         for (size_t k = 0; k < hand1.size(); ++k)
-            render::DrawCard(surface, hand1[k] == 100 ? 100 : 189 + hand1[k], int(k) * 71, 0);
+            render::DrawCard(surface, hand1[k] == 100 ? 100 : 189 + hand1[k], int(k) * c, 0);
         for (size_t k = 0; k < hand2.size(); ++k)
-            render::DrawCard(surface, hand2[k] == 100 ? 100 : 189 + hand2[k], 2 * (width / 2) - int(k) * 71 - 71, 0);
+            render::DrawCard(surface, hand2[k] == 100 ? 100 : 189 + hand2[k], 2 * (width / 2) - int(k) * c - 71, 0);
     }
     void CardShower(int) override { ++cardShowers; }
     bool MusicOn() override { return music; }
