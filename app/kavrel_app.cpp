@@ -1,6 +1,8 @@
 // The application object: start-up, the command table and the main frame it creates.
 #include "app/kavrel_app.h"
 
+#include "app/game_window.h"
+
 #include "frame/command_ids.h"
 #include "frame/main_frame.h"
 
@@ -10,9 +12,6 @@
 
 namespace app {
 namespace {
-
-// The colour of the cloth before anything has read "color.def".
-const QRgb kDefaultCloth = qRgb(0, 128, 64);
 
 // A debugging aid for the end-to-end test: where to write the frame's layout once it shows.
 constexpr const char* kDumpLayoutVariable = "VELKARO_DUMP_LAYOUT";
@@ -32,10 +31,12 @@ bool HasAutomationSwitch(const QStringList& arguments) {
 }
 
 CKavrelApp::CKavrelApp() = default;
-CKavrelApp::~CKavrelApp() = default;
+CKavrelApp::~CKavrelApp() { game_.reset(); }
 
 bool CKavrelApp::InitInstance(const QStringList& /*arguments*/) {
     settings_.Sound = ReadInt("Option", "Sound", 1) == 1;
+    // Until the settings sheet reads them at the greeting, every setting comes from the file here.
+    settings_ = LoadAppSettings();
 
     // The greeting goes here, in this order: the hint dialog (unless HasAutomationSwitch(arguments)
     // or the player has switched it off), then the settings sheet, which fills settings_ and plays
@@ -47,8 +48,8 @@ bool CKavrelApp::InitInstance(const QStringList& /*arguments*/) {
 
 bool CKavrelApp::CreateMainFrame() {
     frame_ = std::make_unique<frame::CMainFrame>(commands_);
-    frame_->View().SetHandler(&clothPainter_);
     if (frame_->Create(metrics_) != 0) return false;
+    game_ = std::make_unique<GameWindow>(settings_, *frame_, metrics_, commands_);
 
     const QByteArray dumpPath = qgetenv(kDumpLayoutVariable);
     if (!dumpPath.isEmpty()) {
@@ -73,12 +74,6 @@ bool CKavrelApp::CreateMainFrame() {
 void CKavrelApp::OnAppExit() {
     // Nothing is saved here: every setting was written when it changed.
     QCoreApplication::quit();
-}
-
-void CKavrelApp::ClothPainter::OnPaintRequest(frame::CKavrelView& view) {
-    platform::Surface& surface = view.Surface();
-    surface.Image().fill(kDefaultCloth);
-    surface.MarkDirty(surface.Rect());
 }
 
 } // namespace app

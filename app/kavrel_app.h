@@ -14,6 +14,8 @@ class CMainFrame;
 
 namespace app {
 
+class GameWindow;
+
 // True when the command line carries the "Embedding" or "Automation" switch, which skips the
 // hint dialog at start-up.
 bool HasAutomationSwitch(const QStringList& arguments);
@@ -29,6 +31,7 @@ public:
     bool InitInstance(const QStringList& arguments);
 
     frame::CMainFrame* MainFrame() { return frame_.get(); }
+    GameWindow* Game() { return game_.get(); }
     frame::CommandTable& Commands() { return commands_; }
     AppSettings& Settings() { return settings_; }
     const frame::FrameMetrics& Metrics() const { return metrics_; }
@@ -40,12 +43,8 @@ private:
     AppSettings settings_;
     frame::FrameMetrics metrics_;
     frame::CommandTable commands_;
-    // Paints the view in the cloth colour until the game itself takes the view over.
-    class ClothPainter final : public frame::CKavrelView::Handler {
-    public:
-        void OnPaintRequest(frame::CKavrelView& view) override;
-    } clothPainter_;
     std::unique_ptr<frame::CMainFrame> frame_;
+    std::unique_ptr<GameWindow> game_;  // made after the frame, gone before it
 };
 
 } // namespace app

@@ -27,7 +27,14 @@ size=$(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x"
 grep -qx "metrics 10140 6560 960" "$tmp/layout.txt" || fail "published metrics"
 grep -q "^statusbar .* id 32794$" "$tmp/layout.txt" || fail "no status bar 32794"
 [ "$(grep -c '^pane ' "$tmp/layout.txt")" = 11 ] || fail "not eleven panes"
-grep -q '^pane 9 popout 80 .*"最高成績"$' "$tmp/layout.txt" || fail "pane 9"
+# The game's first paint starts the match: the two players and whose turn it is.
+wait_for_layout() {
+  for _ in $(seq 50); do grep -q "$1" "$tmp/layout.txt" 2>/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+wait_for_layout '^pane 5 stretch 115 .*"現在のプレーヤーは Player1 です"$' || fail "pane 5"
+grep -q '^pane 3 popout 115 .*"☆<Player1>"$' "$tmp/layout.txt" || fail "pane 3"
+grep -q '^pane 6 popout 115 .*"☆<Player2>"$' "$tmp/layout.txt" || fail "pane 6"
 
 shot() {
   import -window root "$tmp/$1.png" || fail "screenshot $1"
@@ -49,10 +56,10 @@ read -r _ vx vy vw vh < <(grep '^view ' "$tmp/layout.txt")
 read -r _ sy sh _ < <(grep '^statusbar ' "$tmp/layout.txt")
 expect_pixel start $((cx + vx + vw / 2)) $((cy + vy + vh / 2)) "0,128,64" "cloth"
 # A pop-out pane is raised (light top-left, dark bottom-right); a normal pane is sunken.
-for p in 1 2; do
+for p in 3 5; do
   read -r _ _ _ _ _ px _ pw _ < <(grep "^pane $p " "$tmp/layout.txt")
   top=$((cy + sy + 2)); bottom=$((cy + sy + sh - 3)); left=$((cx + px)); right=$((cx + px + pw - 1))
-  if [ $p = 1 ]; then light=$left,$top dark=$right,$bottom; else light=$right,$bottom dark=$left,$top; fi
+  if [ $p = 3 ]; then light=$left,$top dark=$right,$bottom; else light=$right,$bottom dark=$left,$top; fi
   expect_pixel start "${light%,*}" "${light#*,}" "255,255,255" "pane $p light edge"
   expect_pixel start "${dark%,*}" "${dark#*,}" "128,128,128" "pane $p dark edge"
 done
