@@ -60,7 +60,9 @@ CShotBarDlg::CShotBarDlg(table::TableState& t, int& powerLevel, ShotBarHost& hos
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), t_(t), powerLevel_(powerLevel), host_(host) {
     setModal(true);
     QFont face(QString::fromUtf8("ＭＳ Ｐ明朝"));
-    face.setPixelSize(15);  // 11 points at 96 dots per inch
+    // A pixel under 11 points at 96 dots per inch: the substitute face runs wider than the one
+    // the template was laid out for, and the buttons' texts must fit their template widths.
+    face.setPixelSize(14);
     setFont(face);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kFace);
@@ -68,10 +70,6 @@ CShotBarDlg::CShotBarDlg(table::TableState& t, int& powerLevel, ShotBarHost& hos
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // Dialog base units from the font, as the template's units are measured.
-    const QFontMetrics fm(face);
-    baseX_ = (fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") + 26) / 52;
-    baseY_ = fm.height();
 
     powerFont_ = QFont(QString::fromUtf8("ＭＳ 明朝"));
     powerFont_.setPixelSize(13);

@@ -78,7 +78,9 @@ private:
     QTimer timer_;
     BarLayout layout_;
     BarPoint spinMark_{10, 10};
-    int baseX_ = 6, baseY_ = 13;  // dialog base units of the bar's font
+    // Dialog base units of the face the template was made for (11 points, 15 pixels high), so the
+    // bar keeps the template's proportions whatever face stands in for it.
+    int baseX_ = 7, baseY_ = 15;
     bool figureSounds_ = false;   // the next drawing of the power figure plays its tick
 };
 
