@@ -76,6 +76,8 @@ public:
 
     // The scatter's generator, 0..99 per draw; seeded from the clock unless replaced.
     std::function<int()> scatterRandom;
+    // Balls stepped by the motion loop since the game was made.
+    long stepCalls = 0;
 
     // The view's first initial update: spin, ball size and the rack.
     void InitialUpdate(int clientWidth, int clientHeight, int dialogBaseUnitY);

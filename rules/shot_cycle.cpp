@@ -239,9 +239,10 @@ void Game::RefreshHands() { DrawCardStrip(); }
 
 int Game::ScatterRandom() { return scatterRandom(); }
 
-void Game::PassEnded(int stepCalls) {
+void Game::PassEnded(int calls) {
+    stepCalls += calls;
     // A pass that only waited for its pacing lets a millisecond go by (and the window present).
-    if (stepCalls == 0) {
+    if (calls == 0) {
         s_.clock.Idle(s_.clock.Ticks() + 1);
         return;
     }
