@@ -22,6 +22,12 @@ void CPowerSlider::SetSelection(int start, int end) {
     update();
 }
 
+QRect CPowerSlider::ChannelRect() const {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    return style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, this);
+}
+
 void CPowerSlider::OnAction(int action) {
     switch (action) {
     case SliderSingleStepSub: emit Changed(SliderCode::LineLeft); break;

@@ -19,6 +19,8 @@ public:
     void SetSelection(int start, int end);
     int SelectionStart() const { return selStart_; }
     int SelectionEnd() const { return selEnd_; }
+    // The channel the thumb runs in; a click on it beside the thumb pages.
+    QRect ChannelRect() const;
 
 signals:
     // After the control has moved its thumb for the user's action.

@@ -101,7 +101,7 @@ TEST_F(ShotBarTest, ArrowKeysMoveFourStepsPageClicksSixAndADragSetsTheThumb) {
 
     // A click on the channel right of the thumb pages up: 6 steps.
     s->setValue(20);
-    QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 4, s->height() / 2));
+    QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->ChannelRect().right() - 2, s->ChannelRect().center().y()));
     EXPECT_EQ(s->value(), 26);
     EXPECT_EQ(power, 65);
 
