@@ -47,6 +47,18 @@ int SpotInset(const table::TableGeometry& g)
 
 void DrawTable(Canvas& c)
 {
+    DrawTableBed(c);
+    // CushionRect and RackArea were stored by the layout at its start.
+    DrawDiamonds(c);
+    DrawSpots(c, SpotInset(c.t.Geometry));
+    DrawAllBalls(c);
+    c.host.SetCaption(CaptionText);
+    if (c.host.MusicOn())
+        c.host.StartPlayMusic();
+}
+
+void DrawTableBed(Canvas& c)
+{
     platform::CDC& dc = c.dc;
     table::TableGeometry& g = c.t.Geometry;
     const int W = c.ClientWidth(), H = c.ClientHeight();
@@ -158,13 +170,6 @@ void DrawTable(Canvas& c)
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
     DrawPockets(c);
-    // CushionRect and RackArea were stored by the layout above.
-    DrawDiamonds(c);
-    DrawSpots(c, SpotInset(g));
-    DrawAllBalls(c);
-    c.host.SetCaption(CaptionText);
-    if (c.host.MusicOn())
-        c.host.StartPlayMusic();
 }
 
 void ClearAfterimages(Canvas& c)
@@ -197,6 +202,17 @@ void DrawPockets(Canvas& c)
 
 void DrawDiamonds(Canvas& c)
 {
+    DrawDiamondMarks(c);
+    if (c.t.Shot.BreakShot && c.view.FirstPaintOfGame) {
+        c.host.Delay(1000);
+        c.host.CardShower(80);
+        c.view.FirstPaintOfGame = false;
+    }
+    DrawCardStrip(c);
+}
+
+void DrawDiamondMarks(Canvas& c)
+{
     platform::CDC& dc = c.dc;
     const table::TableGeometry& g = c.t.Geometry;
     const table::Rect& ra = g.RackArea;
@@ -222,13 +238,6 @@ void DrawDiamonds(Canvas& c)
     }
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
-
-    if (c.t.Shot.BreakShot && c.view.FirstPaintOfGame) {
-        c.host.Delay(1000);
-        c.host.CardShower(80);
-        c.view.FirstPaintOfGame = false;
-    }
-    DrawCardStrip(c);
 }
 
 void DrawSpot(Canvas& c, const table::Rect& sq)

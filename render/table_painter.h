@@ -7,10 +7,15 @@ namespace render {
 
 // The whole table, in its fixed order, ending with the balls, the caption and the music.
 void DrawTable(Canvas& c);
+// The table under the balls up to the pockets: background, rail, cloth, pocket mouths, cushions
+// and the pockets, after laying the table out for the client size.
+void DrawTableBed(Canvas& c);
 // The six pockets; on a full repaint (RedrawTable) their rectangles are laid out first.
 void DrawPockets(Canvas& c);
 // The rail diamonds, the first-paint card show, then the card strip.
 void DrawDiamonds(Canvas& c);
+// The rail diamonds alone.
+void DrawDiamondMarks(Canvas& c);
 // The three spots (laid out on the first call), then the head-string line while it is wanted.
 void DrawSpots(Canvas& c, int a);
 void DrawHeadLine(Canvas& c, int a);

@@ -19,29 +19,40 @@ const QColor kRed(204, 0, 0), kBlack(0, 0, 0), kCorner(192, 192, 192);
 // Suit shapes in a box of [-1, 1] both ways; suit 0 clubs, 1 diamonds, 2 hearts, 3 spades.
 QPainterPath SuitShape(int suit)
 {
+    // Pieces are united, so that overlapping pieces of either winding stay filled.
     QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
+    auto circle = [&](double x, double y, double r) {
+        QPainterPath piece;
+        piece.addEllipse(QPointF(x, y), r, r);
+        path = path.united(piece);
+    };
+    auto polygon = [&](std::initializer_list<QPointF> points) {
+        QPainterPath piece;
+        piece.addPolygon(QPolygonF(QList<QPointF>(points)));
+        piece.closeSubpath();
+        path = path.united(piece);
+    };
     switch (suit) {
     case 0:
-        path.addEllipse(QPointF(0, -0.5), 0.42, 0.42);
-        path.addEllipse(QPointF(-0.5, 0.16), 0.42, 0.42);
-        path.addEllipse(QPointF(0.5, 0.16), 0.42, 0.42);
-        path.addEllipse(QPointF(0, 0), 0.25, 0.25);
-        path.addPolygon(QPolygonF({QPointF(0, -0.1), QPointF(-0.32, 1), QPointF(0.32, 1), QPointF(0, -0.1)}));
+        circle(0, -0.5, 0.42);
+        circle(-0.5, 0.16, 0.42);
+        circle(0.5, 0.16, 0.42);
+        circle(0, -0.05, 0.32);
+        polygon({QPointF(0, -0.1), QPointF(-0.32, 1), QPointF(0.32, 1)});
         break;
     case 1:
-        path.addPolygon(QPolygonF({QPointF(0, -1), QPointF(0.74, 0), QPointF(0, 1), QPointF(-0.74, 0), QPointF(0, -1)}));
+        polygon({QPointF(0, -1), QPointF(0.74, 0), QPointF(0, 1), QPointF(-0.74, 0)});
         break;
     case 2:
-        path.addEllipse(QPointF(-0.47, -0.4), 0.5, 0.5);
-        path.addEllipse(QPointF(0.47, -0.4), 0.5, 0.5);
-        path.addPolygon(QPolygonF({QPointF(-0.95, -0.25), QPointF(0.95, -0.25), QPointF(0, 0.98), QPointF(-0.95, -0.25)}));
+        circle(-0.47, -0.4, 0.5);
+        circle(0.47, -0.4, 0.5);
+        polygon({QPointF(-0.95, -0.25), QPointF(0.95, -0.25), QPointF(0, 0.98)});
         break;
     default:
-        path.addEllipse(QPointF(-0.47, 0.22), 0.5, 0.5);
-        path.addEllipse(QPointF(0.47, 0.22), 0.5, 0.5);
-        path.addPolygon(QPolygonF({QPointF(-0.95, 0.08), QPointF(0.95, 0.08), QPointF(0, -1), QPointF(-0.95, 0.08)}));
-        path.addPolygon(QPolygonF({QPointF(0, 0.3), QPointF(-0.32, 1), QPointF(0.32, 1), QPointF(0, 0.3)}));
+        circle(-0.47, 0.22, 0.5);
+        circle(0.47, 0.22, 0.5);
+        polygon({QPointF(-0.95, 0.08), QPointF(0.95, 0.08), QPointF(0, -1)});
+        polygon({QPointF(0, 0.3), QPointF(-0.32, 1), QPointF(0.32, 1)});
         break;
     }
     return path;
