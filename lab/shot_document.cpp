@@ -141,6 +141,22 @@ bool ReadShotDocument(const json& j, ShotDocument& doc, std::string& error) {
             }
         }
     }
+
+    if ((v = Find(j, "resolve")) && !c.Bool(*v, "resolve", doc.resolve)) return false;
+    if ((v = Find(j, "firstShotOfGame"))) {
+        bool first = false;
+        if (!c.Bool(*v, "firstShotOfGame", first)) return false;
+        doc.firstShotOfGame = first;
+    }
+    if ((v = Find(j, "vsComputer")) && !c.Bool(*v, "vsComputer", doc.vsComputer)) return false;
+    if ((v = Find(j, "cueInHand")) && !c.Bool(*v, "cueInHand", doc.cueInHand)) return false;
+    if ((v = Find(j, "deal"))) {
+        if (!v->is_array()) return c.Fail("deal", "must be an array");
+        if (v->size() > 1000) return c.Fail("deal", "holds at most 1000 cards");
+        doc.deal.assign(v->size(), 0);
+        for (size_t k = 0; k < v->size(); ++k)
+            if (!c.Int((*v)[k], "deal[" + std::to_string(k) + "]", 1, 52, doc.deal[k])) return false;
+    }
     return true;
 }
 

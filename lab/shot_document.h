@@ -7,10 +7,14 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "lab/lab_cards.h"
 #include "table/table_state.h"
 
 namespace lab {
+
+// One hand: positions 1..count from index 0; a removed card stays in place as -1.
+using Hand = std::vector<int>;
+// Hands of players 1 and 2, at indices 0 and 1.
+using Hands = std::array<Hand, 2>;
 
 inline constexpr int kDocumentBalls = table::LastBall + 1;
 inline constexpr int kScatterDraws = table::LastBall;
@@ -34,6 +38,11 @@ struct ShotDocument {
     int strokeCount = 1;
     int player = 1;
     Hands hands;
+    bool resolve = false;                // resolve the shot as the game does after the motion
+    std::optional<bool> firstShotOfGame; // absent: breakShot
+    bool vsComputer = false;
+    bool cueInHand = false;
+    std::vector<int> deal;               // the cards DealCard hands out, in order
 };
 
 // Reads and checks a parsed document. On bad input returns false and sets `error` to one line

@@ -64,6 +64,17 @@ std::string WriteShotResult(const ShotResult& r) {
     o["playerResult"] = ordered_json::array({t.Game.PlayerResult[1], t.Game.PlayerResult[2]});
     o["stepCalls"] = r.stepCalls;
     o["elapsedMs"] = r.elapsedMs;
+    o["effects"] = r.effects;
+    if (r.resolve) {
+        o["messages"] = r.messages;
+        o["player"] = t.CurrentPlayer;
+        o["cueInHand"] = r.cueInHand;
+        o["strokeCount"] = t.Document.StrokeCount;
+        o["foulTurn"] = r.foulTurn;
+        o["computerTurn"] = r.computerTurn;
+        o["winner"] = r.winner;
+        o["matchReset"] = r.matchReset;
+    }
     return WriteObject(o);
 }
 

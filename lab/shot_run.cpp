@@ -1,7 +1,7 @@
-// Running one shot of a document.
+// Running one document: the layout, the shot on the game's own rules, and optionally its resolution.
 #include "lab/shot_run.h"
 
-#include "table/direction.h"
+#include "rules/headless_game.h"
 #include "table/layout.h"
 #include "table/motion.h"
 
@@ -19,47 +19,35 @@ float ScaleFor(int diameter) {
     }
 }
 
-} // namespace
-
-void StartLabShot(table::TableState& t, table::Point aim, int power) {
-    table::ShotState& shot = t.Shot;
-    table::MotionRecords& m = t.Motion;
-    const int r = t.Geometry.BallRadius;
-
-    shot.ShotPower = power;
-    shot.AimPoint = aim;
-    shot.CurrentBall = 0;
-    shot.CurrentBallPos = t.Document.BallPos[0];
-    shot.CueBallTrack = shot.CurrentBallPos;
-    shot.PrevPos = shot.CurrentBallPos;
-    shot.CueBallAtShot = shot.CurrentBallPos;
-    t.Outcome.NoContactYet = true;
-    for (int i = 0; i <= table::LastBall; ++i) m.ShotStartPos[i] = t.Document.BallPos[i];
-
-    // From the aim point through the cue ball's centre and on.
-    const table::Point cue = shot.CurrentBallPos;
-    const table::Direction dir = table::DirectionFromPoints(t, aim.x, aim.y, cue.x + r, cue.y + r);
-    m.BallSlope[0] = dir.slope;
-    m.Motion[0].dirX = dir.dirX;
-    m.Motion[0].dirY = dir.dirY;
-    m.Motion[0].order = 1;
-    m.Motion[0].steps = shot.BreakShot ? static_cast<int>(static_cast<float>(power) * 1.6f)
-                                       : static_cast<int>(static_cast<float>(power) * 1.5f);
-
-    t.Outcome.FoulTurn = false;
-    t.Outcome.CollisionCount = 0;
-    t.Outcome.WrongBallPocketed = 0;
-    t.Outcome.CueBallPocketed = false;
-    t.Outcome.ObjectBallPocketed = false;
-    t.Outcome.PocketedThisShot.Clear();
-    shot.SpinAtShot = shot.SpinKind;
+void PutHands(const Hands& hands, rules::CardState& cards) {
+    for (int p = 0; p < 2; ++p) {
+        rules::Hand& h = cards.hands[p + 1];
+        h = rules::Hand{};
+        for (int card : hands[size_t(p)]) {
+            h.cards[++h.count] = card;
+            if (card > 0) cards.deck.Mark(card);  // cards in the hands count as dealt
+        }
+    }
 }
+
+Hands TakeHands(const rules::CardState& cards) {
+    Hands hands;
+    for (int p = 0; p < 2; ++p) {
+        const rules::Hand& h = cards.hands[p + 1];
+        hands[size_t(p)].assign(h.cards + 1, h.cards + 1 + h.count);
+    }
+    return hands;
+}
+
+} // namespace
 
 ShotResult RunShot(const ShotDocument& doc) {
     ShotResult result;
-    table::TableState& t = result.state;
+    rules::HeadlessGame headless(doc.deal, doc.clientWidth, doc.clientHeight, doc.vsComputer, kLabStartTick);
+    rules::Game& game = headless.game();
+    headless.settings().GameSpeed = doc.gameSpeed;
+    table::TableState& t = game.table;
     table::TableGeometry& g = t.Geometry;
-    result.hands = doc.hands;
 
     g.FrameWidth = doc.frameWidth;
     g.FrameHeight = doc.frameHeight;
@@ -80,6 +68,7 @@ ShotResult RunShot(const ShotDocument& doc) {
         table::PlaceRack(g, t.Document.BallPos);
         t.Document.BallPos[0] = table::CueBallStart(g);
     }
+    PutHands(doc.hands, game.cards);
     t.Document.StrokeCount = doc.strokeCount;
     t.CurrentPlayer = doc.player;
     t.GameSpeed = doc.gameSpeed;
@@ -87,16 +76,49 @@ ShotResult RunShot(const ShotDocument& doc) {
     t.Shot.SpinKind = doc.spinKind;
     t.Shot.SideSpin = doc.sideSpin;
     t.Shot.BreakShot = doc.breakShot;
-    if (!doc.aim) return result;
+    t.Shot.FirstShotOfGame = doc.firstShotOfGame.value_or(doc.breakShot);
+    t.Game.CueInHand = doc.cueInHand;
+    t.ComputerTurn = doc.vsComputer && doc.player == 2;
+    size_t nextRandom = 0;
+    game.scatterRandom = [&] {
+        // The document gives exactly the fifteen draws of one scatter.
+        return nextRandom < doc.scatterRandoms.size() ? doc.scatterRandoms[nextRandom++] : 0;
+    };
 
-    result.shot = true;
-    StartLabShot(t, *doc.aim, doc.power);
-    LabHost host(t, result.hands, doc.scatterRandoms, kLabStartTick);
-    table::RunMotion(t, host);
-    result.pocketed = host.pocketed;
-    result.abnormalStop = host.abnormalStop;
-    result.stepCalls = host.stepCalls;
-    result.elapsedMs = host.Ticks() - kLabStartTick;
+    result.resolve = doc.resolve;
+    if (doc.aim) {
+        // What firing the stroke leaves behind: the cue ball is the current ball, tracked where it
+        // lies, and the stroke is played from the aim point through its centre.
+        result.shot = true;
+        table::ShotState& shot = t.Shot;
+        shot.ShotPower = doc.power;
+        shot.AimPoint = *doc.aim;
+        shot.CurrentBall = 0;
+        shot.CurrentBallPos = t.Document.BallPos[0];
+        shot.CueBallTrack = shot.CurrentBallPos;
+        shot.PrevPos = shot.CurrentBallPos;
+        for (int p = 1; p <= 2; ++p) t.Game.ResultBackup[p] = t.Game.PlayerResult[p];
+        game.cycle.ShotArmed = true;
+
+        game.StartShot();
+        table::RunMotion(t, game);
+        result.elapsedMs = headless.clock().Ticks() - kLabStartTick;
+        result.stepCalls = game.stepCalls;
+        result.abnormalStop = headless.abnormalStop();
+        if (doc.resolve) game.ResolveShot();
+    }
+
+    result.pocketed.reserve(headless.pocketed().size());
+    for (const auto& p : headless.pocketed()) result.pocketed.push_back({p.ball, p.pocket});
+    result.effects = headless.effects();
+    result.messages = headless.messages();
+    result.cueInHand = t.Game.CueInHand;
+    result.foulTurn = result.shot && t.Outcome.FoulTurn;
+    result.computerTurn = headless.computerTurn();
+    result.winner = headless.winner();
+    result.matchReset = headless.matchReset();
+    result.hands = TakeHands(game.cards);
+    result.state = t;
     return result;
 }
 

@@ -1,9 +1,9 @@
-// Running one shot of a document: layout, the shot start, and the motion loop.
+// Running one document: the layout, the shot on the game's own rules, and optionally its resolution.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "lab/lab_host.h"
 #include "lab/shot_document.h"
 #include "table/table_state.h"
 
@@ -11,21 +11,33 @@ namespace lab {
 
 inline constexpr uint32_t kLabStartTick = 1000;
 
+struct PocketedBall {
+    int ball = 0;
+    int pocket = 0;
+};
+
 struct ShotResult {
     table::TableState state;             // after the shot (or after the layout)
     Hands hands;
     bool shot = false;                   // false: layout only
     std::vector<PocketedBall> pocketed;
     bool abnormalStop = false;
-    int stepCalls = 0;
+    long stepCalls = 0;
     uint32_t elapsedMs = 0;
+    std::vector<int> effects;            // sound events asked for from the shot's start on
+
+    // With resolve.
+    bool resolve = false;
+    std::vector<std::string> messages;
+    bool cueInHand = false;
+    bool foulTurn = false;
+    bool computerTurn = false;           // whether the computer's turn would run
+    int winner = 0;
+    bool matchReset = false;
 };
 
-// Lays out the table from the document and, when it aims, plays the shot until every ball rests.
+// Lays out the table from the document and, when it aims, plays the shot until every ball rests
+// and, with resolve, resolves it.
 ShotResult RunShot(const ShotDocument& doc);
-
-// What firing a stroke does before the balls move: the shot start state and the cue ball's
-// direction and speed.
-void StartLabShot(table::TableState& t, table::Point aim, int power);
 
 } // namespace lab

@@ -106,7 +106,14 @@ INSTANTIATE_TEST_SUITE_P(Lab, BadInputTest, ::testing::Values(
     BadCase{"hands_card_zero", Doc(R"("hands": [[], [0]])"), "hands[1][0]"},
     BadCase{"hands_card_53", Doc(R"("hands": [[53], []])"), "hands[0][0]"},
     BadCase{"hands_forty", Doc(R"("hands": [[1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1], []])"), "hands[0]"},
-    BadCase{"dialog_unit", Doc(R"("dialogBaseUnitY": 0)"), "dialogBaseUnitY"}),
+    BadCase{"dialog_unit", Doc(R"("dialogBaseUnitY": 0)"), "dialogBaseUnitY"},
+    BadCase{"resolve_number", Doc(R"("resolve": 1)"), "resolve"},
+    BadCase{"first_shot_null", Doc(R"("firstShotOfGame": null)"), "firstShotOfGame"},
+    BadCase{"vs_computer_text", Doc(R"("vsComputer": "no")"), "vsComputer"},
+    BadCase{"cue_in_hand_number", Doc(R"("cueInHand": 0)"), "cueInHand"},
+    BadCase{"deal_number", Doc(R"("deal": 7)"), "deal"},
+    BadCase{"deal_removed_card", Doc(R"("deal": [3, -1])"), "deal[1]"},
+    BadCase{"deal_card_53", Doc(R"("deal": [53])"), "deal[0]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LabContractTest, UnreadableFileIsBadInput) {
@@ -123,7 +130,7 @@ TEST(LabContractTest, LayoutOnlyPrintsEveryFieldAtItsStartingValue) {
     const char* const kKeys[] = {"ballDiameter", "cushionRect", "rackArea", "pocketRects", "leftSpot",
         "centreSpot", "rightSpot", "balls", "pocketed", "collisionCount", "noContactYet",
         "objectBallPocketed", "cueBallPocketed", "wrongBallPocketed", "abnormalStop", "hands",
-        "gameOver", "playerResult", "stepCalls", "elapsedMs"};
+        "gameOver", "playerResult", "stepCalls", "elapsedMs", "effects"};
     size_t at = 0;
     for (const char* key : kKeys) {
         const size_t found = r.out.find(std::string("\"") + key + "\":");
@@ -133,7 +140,9 @@ TEST(LabContractTest, LayoutOnlyPrintsEveryFieldAtItsStartingValue) {
     }
     EXPECT_NE(r.out.find(R"("hands": [[5,-1],[7]])"), std::string::npos);
     EXPECT_NE(r.out.find(R"("noContactYet": false)"), std::string::npos);
-    EXPECT_NE(r.out.find(R"("elapsedMs": 0)"), std::string::npos);
+    EXPECT_NE(r.out.find(R"("elapsedMs": 0,)"), std::string::npos);
+    EXPECT_NE(r.out.find(R"("effects": [])"), std::string::npos);
+    EXPECT_EQ(r.out.find("\"messages\""), std::string::npos) << "the resolve fields only with resolve";
     EXPECT_EQ(r.out.back(), '\n');
 }
 
