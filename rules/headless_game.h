@@ -23,6 +23,7 @@ public:
 
     Game& game() { return game_; }
     platform::VirtualClock& clock() { return clock_; }
+    app::AppSettings& settings() { return settings_; }
 
     // The sound events asked for, in order.
     const std::vector<int>& effects() const { return sound_.effects; }
