@@ -1,4 +1,17 @@
 // A tune as read from its note list: parts, chord chart and written lines, section by section.
+//
+// The notation, one statement a line ('#' at the start of a word begins a comment):
+//   tempo 104 / meter 4 / swing 0.6 / seed 5      the whole tune (swing: where the off-beat eighth falls)
+//   form intro A B A end                          the order the sections are played in
+//   part NAME program P channel C volume V pan P reverb R chorus C velocity V style S
+//   section NAME BARS [like OTHER]                 then, inside it:
+//     tempo 92                                     from this section on
+//     chords | Cmaj7 | Dm7 G7 | ... |              one to four chords a bar, "%" repeats the last
+//     NAME | e5:4. d5:8 c5+e5:2~ | ... |           a written line: pitch:length, "r" rests, "+" stacks,
+//                                                  "~" ties on, "@90" sets loudness; lengths 1 2 4 8 16,
+//                                                  "." dotted, "t" triplet; a missing length repeats
+//     NAME style S                                 this section's style for the part ("rest": silent)
+// A part with no line in a section is played from the chords in its style (see arranger.cpp).
 #pragma once
 #include <map>
 #include <string>
