@@ -1,5 +1,6 @@
 // The card strip and the card pictures.
 #include "render/card_strip.h"
+#include "render/fast_rectangle.h"
 #include "resources/pictures/pictures.h"
 
 namespace render {
@@ -13,7 +14,7 @@ void ClearCardStrip(Canvas& c)
     // The client rectangle in LU, cut to the strip.
     const platform::Point topLeft = dc.DPtoLP(QPoint(0, 0));
     const platform::Point bottomRight = dc.DPtoLP(QPoint(c.ClientWidth(), c.ClientHeight()));
-    dc.Rectangle(topLeft.x, topLeft.y, bottomRight.x, topLeft.y + table::CardStripHeight - 30);
+    FastRectangle(dc, topLeft.x, topLeft.y, bottomRight.x, topLeft.y + table::CardStripHeight - 30);
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
     dc.SetROP2(oldRop);

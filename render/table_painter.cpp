@@ -3,6 +3,7 @@
 #include "render/table_painter.h"
 #include "render/ball_painter.h"
 #include "render/card_strip.h"
+#include "render/fast_rectangle.h"
 #include "table/layout.h"
 
 #include <cmath>
@@ -72,17 +73,17 @@ void DrawTableBed(Canvas& c)
 
     const CPen oldPen = dc.SelectObject(CPen(PS_SOLID, 0, kBlack));
     const CBrush oldBrush = dc.SelectObject(CBrush(c.res.BackgroundTile));
-    dc.Rectangle(T.left, T.top, T.right, T.bottom);
+    FastRectangle(dc, T.left, T.top, T.right, T.bottom);
 
     // Rail and cloth, outlined 2 pixels wide.
     const table::Rect F{T.left - 30, T.top - 30, T.right + 30, T.bottom - D + 10};
     dc.SelectObject(CPen(PS_SOLID, 20, kBlack));
     dc.SelectObject(CBrush(c.res.RailTile));
-    dc.Rectangle(F.left, F.top, F.right, F.bottom);
+    FastRectangle(dc, F.left, F.top, F.right, F.bottom);
     const int cloth = Trunc(0.75 * rail);
     const table::Rect C{F.left + cloth, F.top + cloth, F.right - cloth, F.bottom - cloth};
     dc.SelectObject(CBrush(c.res.ClothColour));
-    dc.Rectangle(C.left, C.top, C.right, C.bottom);
+    FastRectangle(dc, C.left, C.top, C.right, C.bottom);
 
     // Pocket mouths and the straight cushion edges between them.
     const int h = Trunc(0.8 * cloth), l = (2 * cloth) / 3, m = Trunc(1.4 * cloth);
