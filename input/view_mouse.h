@@ -13,8 +13,10 @@ inline constexpr int kAimChangedMessage = 1;
 inline constexpr int kAimNudgedMessage = 3;
 
 // Owns the aiming state and its handlers for one table window. The window's handler passes its
-// mouse events and messages on; every event ends with the cursor the state asks for, as the
-// window system asks for it whenever the pointer moves over a window that has not captured it.
+// mouse events (not while a shot runs) and its messages on, calls OnPaintReturned after every run
+// of the game's paint routine and RefreshCursor when the rules ask for the cursor again. Every
+// event ends with the cursor the state asks for, as the window system asks for it whenever the
+// pointer moves over a window that has not captured it.
 class ViewMouse {
 public:
     ViewMouse(table::TableState& t, AimHost& host) : host_(host), mouse_(t, state_, host) {}
