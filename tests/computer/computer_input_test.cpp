@@ -6,6 +6,7 @@
 
 #include "computer/computer_turn.h"
 #include "computer/input_turn_host.h"
+#include "computer/shot_geometry.h"
 #include "tests/computer/computer_fixture.h"
 
 namespace {
@@ -117,6 +118,40 @@ TEST(ComputerInputTest, ThePlacementPressPutsTheCueBallDownBeforeAiming) {
     ASSERT_EQ(aim.cues.size(), 1u);
     ASSERT_EQ(aim.fired.size(), 1u);
     EXPECT_EQ(waits.now, 1000u + 20u + 1000u);
+}
+
+TEST(ComputerInputTest, ARefusedPlacementPressLeavesTheCueBallInHand) {
+    // The placement line at 2042: the press lands on 2040 and a whole-pixel y, up to 9 LU up and
+    // left of the chosen spot, where the ball up and to the left now counts as touching.
+    Board b({6000, 4000});
+    b.headLineX = 2042;
+    const Point t = {3900, 4700};
+    b.Put(8, t);
+    b.hand2 = {8};
+    const Point aim2 = computer::PocketAimPoint(b.t.Geometry, 2, t);
+    const Point s = {2042, computer::LineYAtX(t, aim2, 2042).value};
+    ASSERT_NE(s.y % 10, 0);
+    b.Put(9, {2042 - 270, s.y - 260});
+    b.t.Game.CueInHand = true;
+    input::InputState in;
+    AimDouble aim(b.t);
+    aim.headLineX = 2042;
+    input::MouseInput mouse(b.t, in, aim);
+    Waits waits;
+    computer::InputTurnHost host(mouse, in, aim, waits);
+    computer::SearchContext c = b.Context();
+    computer::ComputerTakeTurn(c, host);
+
+    EXPECT_TRUE(c.Placed);
+    EXPECT_EQ(c.PlacedAt, s);
+    // Refused: the tick. The aiming press is then a placement attempt too, here beyond the right
+    // cushion: another tick, and no aiming. The stroke still goes off, from where the cue ball lies.
+    EXPECT_TRUE(b.t.Game.CueInHand);
+    EXPECT_EQ(b.t.Document.BallPos[0], (Point{5875, 3875}));
+    const std::vector<std::string> expected = {"erase", "ball", "effect 3", "effect 3", "release", "bar"};
+    EXPECT_EQ(aim.log, expected);
+    EXPECT_TRUE(aim.cues.empty());
+    EXPECT_EQ(aim.fired.size(), 1u);
 }
 
 } // namespace
