@@ -6,6 +6,7 @@
 #include "frame/main_frame.h"
 #include "frame/status_bar.h"
 #include "platform/machine.h"
+#include "render/view_drawing.h"
 #include "rules/card_pictures.h"
 
 #include <QPainter>
@@ -92,6 +93,8 @@ GameWindow::GameWindow(AppSettings& settings, frame::CMainFrame& frame, const fr
     // The document's new game runs once before the view's first initial update; the first
     // paint then resets the match with the chosen ball size.
     game_->NewGame();
+    // The table pictures, with the cloth colour of the program's directory, now current.
+    drawing_->target = std::make_unique<render::ViewDrawing>(view.Surface(), &game_->view);
     game_->InitialUpdate(view.width(), view.height(), platform::GetDialogBaseUnits().vertical);
     view.SetHandler(this);
 }

@@ -52,7 +52,7 @@ CCardDrawDlg::CCardDrawDlg(Game& game, QWidget* parent) : QDialog(parent), game_
 
     auto* picture = new QLabel(this);
     picture->setObjectName("control267");
-    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));  // icon 267
     picture->setGeometry(20, 138, 32, 32);
 
     instruction_ = new QLabel(QString::fromUtf8(kCardDrawInstruction), this);

@@ -1,7 +1,10 @@
-// Plain card pictures, 71 x 96 pixels, drawn with QPainter until the game's own card art exists.
+// Card pictures, 71 x 96 pixels: the game's card art, or plain drawn cards where it is not built.
 #include "rules/card_pictures.h"
 
 #include "rules/cards.h"
+#ifdef VELKARO_HAVE_PICTURES
+#include "resources/pictures/pictures.h"
+#endif
 
 #include <QFont>
 #include <QPainter>
@@ -61,6 +64,10 @@ void DrawFace(QPainter& p, int card) {
 } // namespace
 
 QImage CardPicture(int picture) {
+#ifdef VELKARO_HAVE_PICTURES
+    const QImage art = resources::Bitmap(picture == kCardBackPicture ? 265 : picture);
+    if (!art.isNull()) return art.convertToFormat(QImage::Format_RGB32);
+#endif
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
     QPainter p(&image);
     const int card = picture - 189;
