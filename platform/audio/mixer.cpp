@@ -26,6 +26,11 @@ double PolyBlep(double t, double dt)
 
 void Mixer::SetWave(std::shared_ptr<const WaveSamples> wave)
 {
+    if (wave_) {
+        fading_ = std::move(wave_);
+        fadingPos_ = wavePos_;
+        fadingLeft_ = rate_ * kCutFadeMs / 1000;
+    }
     wave_ = (wave && !wave->empty()) ? std::move(wave) : nullptr;
     wavePos_ = 0;
 }
@@ -83,6 +88,14 @@ void Mixer::Render(int16_t* out, int frames)
                 wave_.reset();
                 wavePos_ = 0;
             }
+        }
+        if (fading_) {
+            const float gain = static_cast<float>(fadingLeft_) / (rate_ * kCutFadeMs / 1000);
+            left += gain * (*fading_)[fadingPos_];
+            right += gain * (*fading_)[fadingPos_ + 1];
+            fadingPos_ += 2;
+            if (--fadingLeft_ <= 0 || fadingPos_ + 1 >= fading_->size())
+                fading_.reset();
         }
         const float tone = NextToneSample();
         left += tone;

@@ -24,7 +24,8 @@ public:
     explicit Mixer(int sampleRate) : rate_(sampleRate) {}
 
     int SampleRate() const { return rate_; }
-    // Replaces the wave in progress by `wave` from its first sample (nullptr: silence).
+    // Replaces the wave in progress by `wave` from its first sample (nullptr: silence). The old
+    // one is faded out over kCutFadeMs while the new one starts at once.
     void SetWave(std::shared_ptr<const WaveSamples> wave);
     // Queues a square tone after the tones still waiting; its length is exact in samples.
     void QueueTone(uint32_t frequencyHz, int32_t durationMs);
@@ -45,11 +46,17 @@ private:
     int rate_;
     std::shared_ptr<const WaveSamples> wave_;
     size_t wavePos_ = 0;
+    // A wave that was cut off dies away over a few milliseconds instead of clicking.
+    std::shared_ptr<const WaveSamples> fading_;
+    size_t fadingPos_ = 0;
+    int fadingLeft_ = 0;
     std::deque<ToneSegment> tones_;
     double phase_ = 0.0;
     SynthSource* synth_ = nullptr;
     std::vector<float> synthLeft_, synthRight_;
 };
+
+inline constexpr int kCutFadeMs = 3;
 
 // Level of the square tones, a little below full scale like a speaker beside the music.
 inline constexpr float kToneLevel = 0.25f;

@@ -26,6 +26,7 @@ namespace {
 
 constexpr float kSilence = 0.02f;
 constexpr size_t kMaxGap = 8;  // samples: a sine's zero crossing is not a silence
+constexpr double kJoinMs = 5;
 
 double Median(std::vector<double> v)
 {
@@ -85,6 +86,19 @@ void SplitRegion(const std::vector<float>& x, size_t begin, size_t end, int rate
             merged.back().last = groups[g].last;
         else
             merged.push_back(groups[g]);
+    }
+    // A few milliseconds of mixed pitch is one sound dying away under the next: it goes with
+    // the sound that follows.
+    auto startOf = [&](size_t g) { return g == 0 ? double(begin) : rising[merged[g].first]; };
+    auto endOf = [&](size_t g) { return g + 1 == merged.size() ? double(end) : rising[merged[g + 1].first]; };
+    const double shortest = kJoinMs * rate / 1000;
+    for (size_t g = 0; g + 1 < merged.size();) {
+        if (endOf(g) - startOf(g) < shortest && g > 0) {
+            merged[g + 1].first = merged[g].first;
+            merged.erase(merged.begin() + g);
+        } else {
+            ++g;
+        }
     }
     for (size_t g = 0; g < merged.size(); ++g) {
         std::vector<double> periods;
