@@ -264,10 +264,12 @@ void DrawSpots(Canvas& c, int a)
     DrawSpot(c, g.LeftSpot);
     DrawSpot(c, g.CentreSpot);
     DrawSpot(c, g.RightSpot);
-    const bool preparingBreak = c.t.Shot.BreakShot && c.view.PlacementState == 0;
+    // The line stays while the cue ball is still being placed for the break (state 1), so that a
+    // repaint in the middle of the placement does not lose it.
+    const bool preparingBreak = c.t.Shot.BreakShot && c.view.PlacementState <= 1;
     if (preparingBreak || c.t.Game.CueInHand) {
         DrawHeadLine(c, a);
-        if (c.t.Shot.BreakShot)
+        if (c.t.Shot.BreakShot && c.view.PlacementState == 0)
             c.view.PlacementState = 1;
     }
 }

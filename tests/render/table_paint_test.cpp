@@ -95,6 +95,7 @@ TEST(TablePaint, HeadLineOnTheBreakAndWithCueInHand)
     struct Case { bool breakShot; int placement; bool cueInHand; bool drawn; int placementAfter; };
     const Case cases[] = {
         {true, 0, false, true, 1},
+        {true, 1, false, true, 1},  // a repaint while the cue ball is still being placed
         {true, 2, false, false, 2},
         {false, 0, true, true, 0},
         {false, 0, false, false, 0},
