@@ -120,6 +120,17 @@ TEST_F(SoundEffects, GoalLockOnlyWhileABallIsDownAndOnlyForWaves)
     EXPECT_EQ(audio->calls, (Calls{"tone 450 20"})) << "tone mode has no lock";
 }
 
+// The game's tick counter starts at 0 with the process: a lock that was never armed must not
+// hold effects back in the first 1200 ms.
+TEST_F(SoundEffects, NoLockBeforeThePocketSoundEverPlayed)
+{
+    sound->LoadSoundTable();
+    pocketed = true;
+    clock.Set(300);
+    sound->PlayEffect(app::IDSOUND_BELL);
+    EXPECT_EQ(audio->calls, (Calls{"stop", "wave bell1.wav"}));
+}
+
 TEST_F(SoundEffects, GoalLockSurvivesTickWrap)
 {
     sound->LoadSoundTable();
