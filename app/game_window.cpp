@@ -5,6 +5,8 @@
 #include "frame/command_table.h"
 #include "frame/main_frame.h"
 #include "frame/status_bar.h"
+#include "input/game_aim_host.h"
+#include "input/view_mouse.h"
 #include "platform/machine.h"
 #include "render/view_drawing.h"
 #include "rules/card_pictures.h"
@@ -94,32 +96,59 @@ GameWindow::GameWindow(AppSettings& settings, frame::CMainFrame& frame, const fr
     // paint then resets the match with the chosen ball size.
     game_->NewGame();
     // The table pictures, with the cloth colour of the program's directory, now current.
-    drawing_->target = std::make_unique<render::ViewDrawing>(view.Surface(), &game_->view);
+    auto viewDrawing = std::make_unique<render::ViewDrawing>(view.Surface(), &game_->view);
+    aimHost_ = std::make_unique<input::GameAimHost>(*game_, *viewDrawing, view);
+    mouse_ = std::make_unique<input::ViewMouse>(game_->table, *aimHost_);
+    drawing_->target = std::move(viewDrawing);
     game_->InitialUpdate(view.width(), view.height(), platform::GetDialogBaseUnits().vertical);
     view.SetHandler(this);
 }
 
 GameWindow::~GameWindow() {
     frame_.View().SetHandler(nullptr);
+    mouse_.reset();
+    aimHost_.reset();
     game_.reset();
 }
 
 void GameWindow::SetDrawing(std::unique_ptr<rules::TableDrawing> drawing) { drawing_->target = std::move(drawing); }
 
-void GameWindow::OnPaintRequest(frame::CKavrelView&) { game_->OnPaintRequest(); }
+void GameWindow::OnPaintRequest(frame::CKavrelView&) {
+    const bool nested = game_->Busy();
+    game_->OnPaintRequest();
+    if (!nested) mouse_->OnPaintReturned();
+}
 
-void GameWindow::OnLButtonDown(frame::CKavrelView&, QPoint, Qt::KeyboardModifiers) {
+// Mouse input waits while a shot runs (the nested loops of its message boxes deliver it).
+void GameWindow::OnLButtonDown(frame::CKavrelView&, QPoint p, Qt::KeyboardModifiers) {
     if (game_->Busy()) return;
-    game_->LoadPlayerSettings();
+    mouse_->OnLButtonDown(p);
+}
+
+void GameWindow::OnMouseMove(frame::CKavrelView&, QPoint p, Qt::MouseButtons) {
+    if (!game_->Busy()) mouse_->OnMouseMove(p);
+}
+
+void GameWindow::OnLButtonUp(frame::CKavrelView&, QPoint p) {
+    if (!game_->Busy()) mouse_->OnLButtonUp(p);
+}
+
+void GameWindow::OnRButtonDown(frame::CKavrelView&, QPoint p) {
+    if (!game_->Busy()) mouse_->OnRButtonDown(p);
 }
 
 void GameWindow::OnTimer(frame::CKavrelView&, int timerId) {
     if (timerId == kMusicTimerId && !game_->Busy()) sound_->RestartIfStopped();
 }
 
-void GameWindow::OnViewMessage(frame::CKavrelView&, frame::ViewMessage message, long, long) {
-    if (message == frame::ViewMessage::CardStripRepaint) game_->OnCardStripMessage();
+void GameWindow::OnViewMessage(frame::CKavrelView&, frame::ViewMessage message, long wParam, long lParam) {
+    if (message == frame::ViewMessage::CardStripRepaint)
+        game_->OnCardStripMessage();
+    else if (!game_->Busy())
+        mouse_->OnViewMessage(static_cast<int>(message), wParam, lParam);
 }
+
+void GameWindow::RefreshCursor() { mouse_->RefreshCursor(); }
 
 void GameWindow::SetBusyCursor(bool busy) {
     if (busy)

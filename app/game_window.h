@@ -16,6 +16,13 @@ namespace frame {
 class CMainFrame;
 class CommandTable;
 }
+namespace input {
+class GameAimHost;
+class ViewMouse;
+}
+namespace render {
+class ViewDrawing;
+}
 
 namespace app {
 
@@ -41,11 +48,15 @@ public:
     // frame::CKavrelView::Handler
     void OnPaintRequest(frame::CKavrelView&) override;
     void OnLButtonDown(frame::CKavrelView&, QPoint, Qt::KeyboardModifiers) override;
+    void OnMouseMove(frame::CKavrelView&, QPoint, Qt::MouseButtons) override;
+    void OnLButtonUp(frame::CKavrelView&, QPoint) override;
+    void OnRButtonDown(frame::CKavrelView&, QPoint) override;
     void OnTimer(frame::CKavrelView&, int timerId) override;
     void OnViewMessage(frame::CKavrelView&, frame::ViewMessage, long, long) override;
 
     // rules::MatchHooks
     void SetBusyCursor(bool busy) override;
+    void RefreshCursor() override;
     void RepaintViews() override;
 
     // rules::GameSound
@@ -70,6 +81,9 @@ private:
     class DrawingForwarder;
     std::unique_ptr<DrawingForwarder> drawing_;
     std::unique_ptr<rules::Game> game_;
+    // Aiming and placement with the mouse, over the game and its view drawing.
+    std::unique_ptr<input::GameAimHost> aimHost_;
+    std::unique_ptr<input::ViewMouse> mouse_;
 };
 
 } // namespace app
