@@ -22,17 +22,6 @@ int Trunc(double v) { return int(v); }
 const COLORREF kExactWhite = platform::RGB(255, 255, 255);
 const COLORREF kExactSilver = platform::RGB(192, 192, 192);
 
-// Which of the three number fonts a phase uses.
-int FontIndex(int phase)
-{
-    switch (phase) {
-    case 0: return 0;
-    case 2:
-    case 5: return 2;
-    default: return 1;
-    }
-}
-
 void DrawNumber(Canvas& c, int x, int y, int id, int phase, COLORREF body)
 {
     platform::CDC& dc = c.dc;
@@ -135,6 +124,18 @@ COLORREF BallColour(int id)
     return kColours[id % 8];
 }
 
+int NumberFontIndex(int phase, int ballDiameter)
+{
+    if (ballDiameter <= 160)
+        return 0;
+    switch (phase) {
+    case 0: return 0;
+    case 2:
+    case 5: return 2;
+    default: return 1;
+    }
+}
+
 int RollingPhase(const table::BallMotion& m)
 {
     int phase = m.steps != 0 ? m.stepCount % 7 : 0;
@@ -156,7 +157,7 @@ void DrawBall(Canvas& c, int x, int y, int id)
     const table::TableGeometry& g = c.t.Geometry;
     const int D = g.BallDiameter;
     const int phase = c.view.isWindowsNT ? 0 : RollingPhase(c.t.Motion.Motion[id]);
-    const int fontIndex = D <= 160 ? 0 : FontIndex(RollingPhase(c.t.Motion.Motion[id]));
+    const int fontIndex = NumberFontIndex(RollingPhase(c.t.Motion.Motion[id]), D);
 
     const CPen oldPen = dc.GetPen();
     const CBrush oldBrush = dc.GetBrush();

@@ -11,6 +11,10 @@ platform::COLORREF BallColour(int id);
 // 0..7 from the ball's motion record: which number mark shows while it rolls.
 int RollingPhase(const table::BallMotion& m);
 
+// Which of the three number fonts (largest first) a ball in this phase is numbered with; the
+// smallest balls always use the largest.
+int NumberFontIndex(int phase, int ballDiameter);
+
 void DrawBall(Canvas& c, int x, int y, int id);
 // Paints cloth over the ball drawn at (x, y), then what it covered: spots, other balls, and the
 // head-string line while the cue ball is being placed.

@@ -12,8 +12,11 @@
 namespace render {
 
 // Created when the view is created or first shown; released with it.
+// The table's 128-entry palette: white, the 5-level colour cube, two blacks.
+inline platform::Palette CreateGamePalette() { return platform::BuildGamePalette(); }
+
 struct ViewResources {
-    platform::Palette GamePalette = platform::BuildGamePalette();
+    platform::Palette GamePalette = CreateGamePalette();
     platform::COLORREF ClothColour = platform::PALETTERGB(0, 128, 64);
     platform::CFont NumberFonts[2][3];  // [0] one-digit balls, [1] two-digit balls; by font index
     QImage CueBall[4];                  // by rolling phase 0..3; null at D = 290 and 300

@@ -26,7 +26,7 @@ private:
 };
 
 ViewDrawing::ViewDrawing(platform::Surface& surface, const rules::ViewState* gameView, const std::string& clothFile)
-    : surface_(surface), gameView_(gameView)
+    : surface_(surface), dc_(surface), gameView_(gameView)
 {
     res_.ClothColour = LoadClothColour(clothFile);
 }
@@ -44,10 +44,9 @@ void ViewDrawing::WithCanvas(table::TableState& t, const std::function<void(Canv
     // The game lays the table out itself before it asks for a full paint.
     view_.RedrawTable = false;
     view_.PlacementState = gameView_ ? gameView_->PlacementState : 0;
-    platform::CDC dc(surface_);
-    render::PrepareSurface(dc, t.Geometry, res_.GamePalette);
+    render::PrepareSurface(dc_, t.Geometry, res_.GamePalette);
     Host host(delay);
-    Canvas canvas{dc, t, res_, view_, host};
+    Canvas canvas{dc_, t, res_, view_, host};
     draw(canvas);
 }
 

@@ -55,6 +55,8 @@ private:
     void WithCopy(const table::TableState& t, const std::function<void(Canvas&)>& draw);
 
     platform::Surface& surface_;
+    // Kept between calls: the context caches the number fonts it has made.
+    platform::CDC dc_;
     const rules::ViewState* gameView_;
     ViewResources res_;
     ViewState view_;

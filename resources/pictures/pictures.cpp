@@ -2,6 +2,8 @@
 #include "resources/pictures/pictures.h"
 #include "resources/pictures/picture_data.h"
 
+#include <QPixmap>
+
 #include <map>
 #include <utility>
 
@@ -46,6 +48,14 @@ CursorPicture Cursor(int id)
     if (!d)
         return {};
     return {Decoded(2, id), QPoint(d->hotX, d->hotY)};
+}
+
+QCursor LoadCursor(int id)
+{
+    const CursorPicture c = Cursor(id);
+    if (c.image.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(c.image), c.hotSpot.x(), c.hotSpot.y());
 }
 
 } // namespace resources

@@ -1,5 +1,6 @@
 // The game's pictures by resource id: bitmaps (tiles, cards), icons (cue balls) and cursors.
 #pragma once
+#include <QCursor>
 #include <QImage>
 #include <QPoint>
 
@@ -17,6 +18,8 @@ struct CursorPicture {
 };
 // Cursor ids: 103 aiming hand, 129 busy, 187 push cross, 146/148/147/149 cue-ball cursors.
 CursorPicture Cursor(int id);
+// The same as a Qt cursor (needs the GUI application); the arrow for an unknown id.
+QCursor LoadCursor(int id);
 
 inline constexpr int CardBackPicture = 265;
 inline constexpr int CardFacePictureBase = 189;

@@ -41,6 +41,16 @@ TEST(RollingPhase, StepCountAndDirection)
     }
 }
 
+TEST(RollingPhase, NumberFontByPhaseAndBallSize)
+{
+    // Index by phase 0..7: the largest font at rest, the middle one for the turned phases, the
+    // smallest for the chords; the smallest balls keep the largest font.
+    const int kLarge[8] = {0, 1, 2, 1, 1, 2, 1, 1};
+    for (int D : {150, 170, 250, 300})
+        for (int phase = 0; phase < 8; ++phase)
+            EXPECT_EQ(render::NumberFontIndex(phase, D), D <= 160 ? 0 : kLarge[phase]) << D << " " << phase;
+}
+
 struct ColourCase {
     int id;
     QRgb body;

@@ -1,6 +1,7 @@
 // Drawing benchmarks (run by hand, QT_QPA_PLATFORM=offscreen): a full table paint at 1798 x 1010
 // client pixels, and one erase-and-draw of a moving ball.
 #include "render_fixture.h"
+#include "render/view_drawing.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -42,6 +43,23 @@ void BM_EraseAndDrawMovingBall(benchmark::State& state)
         render::DrawBall(tb.canvas, x, y, id);
     }
 }
+// The same through the game's drawing interface, which copies the state it is given.
+void BM_ViewDrawingEraseAndDraw(benchmark::State& state)
+{
+    rendertest::Table tb(1798, 1010);
+    render::DrawTable(tb.canvas);
+    render::ViewDrawing drawing(tb.surface, nullptr, "no-such-color.def");
+    const int id = 11;
+    tb.t.Shot.CurrentBall = id;
+    int x = 3000, y = 3000;
+    for (auto _ : state) {
+        drawing.EraseBall(tb.t, x, y);
+        x = x < 12000 ? x + 20 : 3000;
+        drawing.DrawBall(tb.t, x, y, id);
+    }
+}
+BENCHMARK(BM_ViewDrawingEraseAndDraw)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(BM_EraseAndDrawMovingBall)->Args({1798, 1010})->Args({800, 560})->Unit(benchmark::kMicrosecond);
 
 } // namespace
