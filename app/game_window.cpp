@@ -1,6 +1,9 @@
 // The game in the real window: the game object, the document and the services of a live view.
 #include "app/game_window.h"
 
+#include "computer/computer_turn.h"
+#include "computer/game_turn.h"
+#include "computer/input_turn_host.h"
 #include "frame/command_ids.h"
 #include "frame/command_table.h"
 #include "frame/main_frame.h"
@@ -149,6 +152,12 @@ void GameWindow::OnViewMessage(frame::CKavrelView&, frame::ViewMessage message, 
 }
 
 void GameWindow::RefreshCursor() { mouse_->RefreshCursor(); }
+
+void GameWindow::ComputerTakeTurn() {
+    computer::SearchContext search = computer::GameSearchContext(*game_, aimHost_->HeadLineX(), plannedDistance_);
+    computer::InputTurnHost host(mouse_->Mouse(), mouse_->State(), *aimHost_, *game_);
+    computer::ComputerTakeTurn(search, host);
+}
 
 void GameWindow::SetBusyCursor(bool busy) {
     if (busy)

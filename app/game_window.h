@@ -55,6 +55,7 @@ public:
     void OnViewMessage(frame::CKavrelView&, frame::ViewMessage, long, long) override;
 
     // rules::MatchHooks
+    void ComputerTakeTurn() override;
     void SetBusyCursor(bool busy) override;
     void RefreshCursor() override;
     void RepaintViews() override;
@@ -84,6 +85,7 @@ private:
     // Aiming and placement with the mouse, over the game and its view drawing.
     std::unique_ptr<input::GameAimHost> aimHost_;
     std::unique_ptr<input::ViewMouse> mouse_;
+    int plannedDistance_ = 0;  // the computer's search keeps it between turns
 };
 
 } // namespace app
