@@ -81,6 +81,33 @@ TEST(ExclusiveOr, PushCueMovesAndRemoves)
     EXPECT_EQ(tb.surface.Image(), before);
 }
 
+TEST(Cue, ReachesFromTipToButtAlongTheAim)
+{
+    // The cue ball at its start, the pointer straight to its right: the cue lies to the right.
+    struct Case { float pushOffset; double tipInDiameters; bool buttOnScreen; };
+    const Case cases[] = {{0.0f, 0.7, true}, {2.0f, 2.7, false}, {10.0f, 10.7, false}};
+    for (const Case& k : cases) {
+        AimingTable tb;
+        const table::Point c = tb.Centre();
+        const int D = tb.t.Geometry.BallDiameter;
+        tb.Aim(c.x + 5000, c.y);
+        const QImage before = tb.surface.Image().copy();
+        // With dir -1 only the cue at DrawnPushOffset is drawn (as a removal would be).
+        tb.view.DrawnPushOffset = k.pushOffset;
+        tb.view.PushOffset = k.pushOffset;
+        render::DrawPushCue(tb.canvas, -1);
+        auto changed = [&](int luX) { return tb.Pixel(luX / 10, c.y / 10) != (before.pixel(luX / 10, c.y / 10) & 0xFFFFFFu); };
+        const int tip = c.x + int(k.tipInDiameters * D);
+        EXPECT_FALSE(changed(tip - 40)) << k.pushOffset;
+        EXPECT_TRUE(changed(tip + 20)) << k.pushOffset;
+        if (k.buttOnScreen) {
+            const int butt = c.x + 18 * D;
+            EXPECT_TRUE(changed(butt - 20));
+            EXPECT_FALSE(changed(butt + D / 4 + 30));
+        }
+    }
+}
+
 TEST(StrokeAnimation, ScheduleOfWaits)
 {
     AimingTable tb;
