@@ -91,6 +91,31 @@ TEST(DrawBall, BodyColoursAndStripes)
     EXPECT_EQ(tb.Pixel(200, 200), kCloth);
 }
 
+TEST(DrawBall, StripesStayInsideTheirBallAtEverySizeAndPhase)
+{
+    struct Size { int w, h, frame; };
+    for (Size sz : {Size{632, 413, 0}, Size{692, 500, 7000}, Size{800, 560, 0}, Size{1798, 1010, 0}}) {
+        EmptyTable tb(sz.w, sz.h, sz.frame);
+        const QImage before = tb.surface.Image().copy();
+        const int D = tb.t.Geometry.BallDiameter;
+        for (int id = 9; id <= 15; ++id)
+            for (int phase = 0; phase < 8; ++phase) {
+                tb.t.Motion.Motion[id] = {};
+                tb.t.Motion.Motion[id].steps = 10;
+                tb.t.Motion.Motion[id].stepCount = phase == 7 ? 2 : phase;
+                tb.t.Motion.Motion[id].dirY = phase == 7 ? D : -D;
+                render::DrawBall(tb.canvas, 2000 + phase * (D + 100), 2000, id);
+            }
+        // Everything outside the row of balls and their shadows is as it was.
+        const int top = 200, bottom = (2000 + D + 40) / 10;
+        for (int y = 0; y < tb.surface.Image().height(); y += 7)
+            for (int x = 0; x < tb.surface.Image().width(); x += 7)
+                if (y < top || y > bottom) {
+                    ASSERT_EQ(tb.Pixel(x, y), before.pixel(x, y) & 0xFFFFFFu) << sz.w << ": " << x << "," << y;
+                }
+    }
+}
+
 TEST(DrawBall, NarrowWindowShowsNoDiscAndADotForPhaseOne)
 {
     // A window 700 pixels wide: FrameWidth 7000.
