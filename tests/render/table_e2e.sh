@@ -29,8 +29,16 @@ for _ in $(seq 100); do
   grep -q '^pane 5 .*Player1' "$tmp/layout.txt" 2>/dev/null && break
   sleep 0.1
 done
-# The first paint waits a second and shows 80 card frames before the hands are dealt out.
-sleep 4
+# The first paint waits a second and shows 80 card frames before the hands are dealt out: wait
+# until two screenshots a second apart are the same.
+sleep 2
 import -window root "$tmp/table.png" || fail "screenshot"
+for _ in $(seq 15); do
+  sleep 1
+  import -window root "$tmp/next.png" || fail "screenshot"
+  diff=$(compare -metric AE "$tmp/table.png" "$tmp/next.png" null: 2>&1)
+  mv "$tmp/next.png" "$tmp/table.png"
+  [ "$diff" = "0" ] && break
+done
 cp "$tmp/table.png" "$tmp/layout.txt" "$OUT_DIR/" || fail "copy"
 echo PASS
