@@ -11,13 +11,13 @@ namespace platform {
 
 std::shared_ptr<const WaveSamples> LoadWave(const std::string& path, int rate)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec fileFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length))
+    if (!SDL_LoadWAV(path.c_str(), &fileFormat, &buffer, &length))
         return nullptr;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, rate) < 0) {
+    if (SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq, AUDIO_F32SYS, 2, rate) < 0) {
         SDL_FreeWAV(buffer);
         return nullptr;
     }
