@@ -34,7 +34,6 @@ CKavrelApp::CKavrelApp() = default;
 CKavrelApp::~CKavrelApp() { game_.reset(); }
 
 bool CKavrelApp::InitInstance(const QStringList& /*arguments*/) {
-    settings_.Sound = ReadInt("Option", "Sound", 1) == 1;
     // Until the settings sheet reads them at the greeting, every setting comes from the file here.
     settings_ = LoadAppSettings();
 
