@@ -151,6 +151,25 @@ TEST(ResolveShot, TheOpeningShotRespotsWhatTheHandDidNotAllow) {
     EXPECT_EQ(f.drawing.tables, 1);
 }
 
+TEST(ResolveShot, BallsFourteenAndFifteenKeepTheTurnWithoutACard) {
+    for (int ball : {14, 15}) {
+        ResolveFixture f;
+        f.PutCentre(0, 2000, 3000);
+        f.SetHand(1, {3});
+        f.SetHand(2, {4});
+        f.BeginShot();
+        f.Drop(ball);
+        f.game.ResolveShot();
+        EXPECT_EQ(f.game.table.CurrentPlayer, 1) << ball;
+        EXPECT_EQ(f.game.table.Document.StrokeCount, 0) << ball;
+        EXPECT_EQ(f.game.table.Document.BallPos[ball].x, table::OffTable) << ball;
+        EXPECT_EQ(f.Hand(1), V{3});
+        EXPECT_EQ(f.Hand(2), V{4});
+        EXPECT_TRUE(f.Messages().empty());
+        EXPECT_EQ(f.sound.effects, V{4});
+    }
+}
+
 TEST(ResolveShot, AWrongBallLaterIsAFoulWithACard) {
     ResolveFixture f({44});  // 5 of spades; ball 5 is on the table
     f.PutCentre(0, 2000, 3000);
