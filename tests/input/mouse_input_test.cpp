@@ -154,8 +154,12 @@ TEST_F(MouseInputTest, PushingForwardAfterAPullOfLessThanExactlyOrMoreThanTheRad
         a.host.log.clear();
         a.mouse.OnMouseMove({2010, 2500});
         EXPECT_EQ(a.host.fired.size(), c.fires ? 1u : 0u) << c.pull;
-        if (c.after) EXPECT_EQ(a.host.log, std::vector<std::string>{c.after}) << c.pull;
-        if (!c.after && !c.fires) EXPECT_TRUE(a.host.log.empty()) << c.pull;
+        if (c.after) {
+            EXPECT_EQ(a.host.log, std::vector<std::string>{c.after}) << c.pull;
+        }
+        if (!c.after && !c.fires) {
+            EXPECT_TRUE(a.host.log.empty()) << c.pull;
+        }
         if (c.fires) {
             EXPECT_EQ(a.host.log, (std::vector<std::string>{"push cue off", "guide", "fire 7"}));
             EXPECT_EQ(a.host.fired[0].second, (Point{2000, 2500}));
