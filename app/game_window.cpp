@@ -94,6 +94,13 @@ GameWindow::GameWindow(AppSettings& settings, frame::CMainFrame& frame, const fr
 
     commands.Set(frame::kCmdNewGame, [this] { game_->OnNewGameCommand(); });
     commands.Set(frame::kCmdHelpTopic, [this] { doc_.OnHelpTopic(); });
+    // Clearing afterimages paints the whole table again at once, leaving only what stands now.
+    commands.Set(frame::kCmdClearAfterimages, [this] {
+        if (game_->Busy()) return;
+        drawing_->PrepareSurface(game_->table);
+        game_->DrawTable();
+        drawing_->Present();
+    });
 
     // The document's new game runs once before the view's first initial update; the first
     // paint then resets the match with the chosen ball size.
