@@ -157,6 +157,15 @@ bool ReadShotDocument(const json& j, ShotDocument& doc, std::string& error) {
         for (size_t k = 0; k < v->size(); ++k)
             if (!c.Int((*v)[k], "deal[" + std::to_string(k) + "]", 1, 52, doc.deal[k])) return false;
     }
+    if ((v = Find(j, "computer")) && !c.Bool(*v, "computer", doc.computer)) return false;
+    if (doc.computer && !doc.aim) {
+        // The computer's turn needs a shooter with a card to play and a cue ball to play with.
+        bool live = false;
+        for (int card : doc.hands[size_t(doc.player - 1)]) live = live || card != -1;
+        if (!live) return c.Fail("hands", "the shooter holds no live card for the computer to play");
+        if (doc.balls && (*doc.balls)[0].x == table::OffTable)
+            return c.Fail("balls[0]", "the cue ball must be on the table for the computer to shoot");
+    }
     return true;
 }
 

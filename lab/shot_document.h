@@ -43,6 +43,7 @@ struct ShotDocument {
     bool vsComputer = false;
     bool cueInHand = false;
     std::vector<int> deal;               // the cards DealCard hands out, in order
+    bool computer = false;               // without aim: the computer chooses and plays the shot
 };
 
 // Reads and checks a parsed document. On bad input returns false and sets `error` to one line

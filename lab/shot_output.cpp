@@ -75,6 +75,18 @@ std::string WriteShotResult(const ShotResult& r) {
         o["winner"] = r.winner;
         o["matchReset"] = r.matchReset;
     }
+    if (r.computer) {
+        const ComputerChoice& c = *r.computer;
+        ordered_json j;
+        j["target"] = c.target;
+        j["aim"] = ordered_json::array({c.aim.x, c.aim.y});
+        j["plannedDistance"] = c.plannedDistance;
+        j["power"] = c.power;
+        j["sideSpin"] = c.sideSpin;
+        j["pointer"] = ordered_json::array({c.pointer.x, c.pointer.y});
+        j["placement"] = c.placement ? ordered_json::array({c.placement->x, c.placement->y}) : ordered_json(nullptr);
+        o["computer"] = j;
+    }
     return WriteObject(o);
 }
 

@@ -86,13 +86,23 @@ ShotResult RunShot(const ShotDocument& doc) {
     };
 
     result.resolve = doc.resolve;
-    if (doc.aim) {
+    std::optional<table::Point> aim = doc.aim;
+    int power = doc.power;
+    if (!doc.aim && doc.computer) {
+        result.computer = RunComputerTurn(game);
+        aim = result.computer->strokeFrom;
+        power = result.computer->power;
+    }
+    // The effects and the clock of the output count from the shot's start.
+    const size_t firstEffect = headless.effects().size();
+    const uint32_t shotStart = headless.clock().Ticks();
+    if (aim) {
         // What firing the stroke leaves behind: the cue ball is the current ball, tracked where it
         // lies, and the stroke is played from the aim point through its centre.
         result.shot = true;
         table::ShotState& shot = t.Shot;
-        shot.ShotPower = doc.power;
-        shot.AimPoint = *doc.aim;
+        shot.ShotPower = power;
+        shot.AimPoint = *aim;
         shot.CurrentBall = 0;
         shot.CurrentBallPos = t.Document.BallPos[0];
         shot.CueBallTrack = shot.CurrentBallPos;
@@ -102,7 +112,7 @@ ShotResult RunShot(const ShotDocument& doc) {
 
         game.StartShot();
         table::RunMotion(t, game);
-        result.elapsedMs = headless.clock().Ticks() - kLabStartTick;
+        result.elapsedMs = headless.clock().Ticks() - shotStart;
         result.stepCalls = game.stepCalls;
         result.abnormalStop = headless.abnormalStop();
         if (doc.resolve) game.ResolveShot();
@@ -110,7 +120,7 @@ ShotResult RunShot(const ShotDocument& doc) {
 
     result.pocketed.reserve(headless.pocketed().size());
     for (const auto& p : headless.pocketed()) result.pocketed.push_back({p.ball, p.pocket});
-    result.effects = headless.effects();
+    result.effects.assign(headless.effects().begin() + long(firstEffect), headless.effects().end());
     result.messages = headless.messages();
     result.cueInHand = t.Game.CueInHand;
     result.foulTurn = result.shot && t.Outcome.FoulTurn;

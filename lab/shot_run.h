@@ -1,9 +1,11 @@
 // Running one document: the layout, the shot on the game's own rules, and optionally its resolution.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "lab/computer_run.h"
 #include "lab/shot_document.h"
 #include "table/table_state.h"
 
@@ -34,6 +36,9 @@ struct ShotResult {
     bool computerTurn = false;           // whether the computer's turn would run
     int winner = 0;
     bool matchReset = false;
+
+    // With the computer's shot.
+    std::optional<ComputerChoice> computer;
 };
 
 // Lays out the table from the document and, when it aims, plays the shot until every ball rests

@@ -113,8 +113,23 @@ INSTANTIATE_TEST_SUITE_P(Lab, BadInputTest, ::testing::Values(
     BadCase{"cue_in_hand_number", Doc(R"("cueInHand": 0)"), "cueInHand"},
     BadCase{"deal_number", Doc(R"("deal": 7)"), "deal"},
     BadCase{"deal_removed_card", Doc(R"("deal": [3, -1])"), "deal[1]"},
-    BadCase{"deal_card_53", Doc(R"("deal": [53])"), "deal[0]"}),
+    BadCase{"deal_card_53", Doc(R"("deal": [53])"), "deal[0]"},
+    BadCase{"computer_text", Doc(R"("computer": "yes")"), "computer"},
+    BadCase{"computer_empty_hand", Doc(R"("computer": true, "player": 2, "hands": [[5], [-1, -1]])"), "hands"},
+    BadCase{"computer_no_hands", Doc(R"("computer": true)"), "hands"},
+    BadCase{"computer_cue_ball_pocketed", Doc(R"("computer": true, "hands": [[5], []], )" + Balls("[-10000, 2]")),
+            "balls[0]"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LabContractTest, ComputerIsIgnoredWithAnAim) {
+    // The shooter holds no card, which a computer document could not have.
+    const std::string shot = R"("aim": [1000, 2000], "power": 40, "hands": [[], [7]])";
+    const LabRun plain = RunLab(Doc(shot));
+    const LabRun withComputer = RunLab(Doc(shot + R"(, "computer": true)"));
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    EXPECT_EQ(withComputer.exitCode, 0) << withComputer.err;
+    EXPECT_EQ(withComputer.out, plain.out);
+}
 
 TEST(LabContractTest, UnreadableFileIsBadInput) {
     const LabRun r = RunLab("", "/nonexistent/shot.json");
