@@ -5,11 +5,13 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "lab/shot_document.h"
 #include "lab/shot_output.h"
+#include "lab/self_play.h"
 #include "lab/shot_run.h"
 
 namespace {
@@ -24,7 +26,17 @@ int BadInput(const std::string& line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2) return BadInput("usage: dravonel-lab [FILE]");
+    if (argc > 1 && std::string(argv[1]).rfind("--", 0) == 0) {
+        // Self-play: whole games, one line each; exit 1 when a check broke.
+        lab::SelfPlayOptions options;
+        std::string error;
+        if (!lab::ReadSelfPlayArguments(std::vector<std::string>(argv + 1, argv + argc), options, error))
+            return BadInput(error);
+        const int result = lab::RunSelfPlay(options, std::cout);
+        std::cout.flush();
+        return result != 0 ? result : (std::cout ? 0 : 1);
+    }
+    if (argc > 2) return BadInput("usage: dravonel-lab [FILE] | --selfplay N [--seed S] [--client W,H --frame FW,FH]");
     const std::string file = argc == 2 ? argv[1] : "-";
     std::string text;
     if (file == "-") {
