@@ -3,28 +3,12 @@
 # hands the turn to the computer, which shoots at once, and its turn ends back with the player.
 # Runs inside xvfb-run; $DRAVONEL is the game, $DRAVONEL_LAB the lab (for the table's layout),
 # $E2E_SHOT_DIR (optional) keeps the screenshots.
-set -u
-export QT_QPA_PLATFORM=xcb
-tmp=$(mktemp -d)
-pid=""
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$tmp/layout.txt" ] && grep '^pane 5 ' "$tmp/layout.txt"; exit 1; }
+. "$(dirname "$0")/../e2e/lib.sh"
 
 # No shot bar (the release fires), no sound, the fastest pace; the computer is the default opponent.
 mkdir -p "$tmp/cfg"
 printf '[Option]\r\nProMode=0\r\nSound=0\r\nMusic=0\r\nGameSpeed=9\r\n' > "$tmp/cfg/dravonel.ini"
-export VELKARO_CONFIG_DIR="$tmp/cfg" VELKARO_DUMP_LAYOUT="$tmp/layout.txt"
-"$DRAVONEL" &
-pid=$!
-
-wid=""
-for _ in $(seq 150); do
-  wid=$(xdotool search --onlyvisible --name '^Velkaro Ver1\.20$' 2>/dev/null | head -1)
-  [ -n "$wid" ] && [ -s "$tmp/layout.txt" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "the main window never showed"
+start_dravonel
 
 player_is() { grep -q "^pane 5 .*\"現在のプレーヤーは Player$1 です\"$" "$tmp/layout.txt" 2>/dev/null; }
 # Answers any message box (every one has the game's caption) with Enter.
@@ -40,15 +24,14 @@ for _ in $(seq 100); do player_is 1 && break; sleep 0.1; done
 player_is 1 || fail "player 1 never had the turn"
 
 # Where the view lies on the screen, and the table the game lays out for it (from the lab).
-read -r _ cx cy _ _ < <(grep '^client ' "$tmp/layout.txt")
-read -r _ vx vy vw vh < <(grep '^view ' "$tmp/layout.txt")
+read_view
 read -r _ fw fh _ < <(grep '^metrics ' "$tmp/layout.txt")
 echo "{\"client\": [$vw, $vh], \"frame\": [$fw, $fh]}" | "$DRAVONEL_LAB" > "$tmp/table.json" || fail "lab layout"
 read -r sl st < <(sed -n 's/^ *"leftSpot": \[\([-0-9]*\), *\([-0-9]*\),.*/\1 \2/p' "$tmp/table.json")
 read -r d < <(sed -n 's/^ *"ballDiameter": \([0-9]*\).*/\1/p' "$tmp/table.json")
 [ -n "$sl" ] && [ -n "$d" ] || fail "no left spot in the lab's layout"
 # The placement line runs 20 LU right of the left spot's square.
-x=$((cx + vx + (sl + 20) / 10)); y=$((cy + vy + (st + d / 2) / 10))
+x=$((ox + (sl + 20) / 10)); y=$((oy + (st + d / 2) / 10))
 
 # The break: put the cue ball down on the line, then press below it and release: the stroke goes
 # straight up the line, where no ball lies, and touches nothing.
@@ -66,7 +49,7 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 player_is 2 || fail "the turn never passed to the computer"
-import -window root "$tmp/before.png" || fail "screenshot"
+shot before
 
 # The computer aims, strokes and plays on while it pots; a miss or a foul hands the turn back.
 for _ in $(seq 1200); do
@@ -76,10 +59,9 @@ for _ in $(seq 1200); do
 done
 player_is 1 || fail "the computer's turn never returned"
 sleep 0.5
-import -window root "$tmp/after.png" || fail "screenshot"
-changed=$(compare -metric AE -crop "${vw}x$((vh - 96))+$((cx + vx))+$((cy + vy + 96))" \
+shot after
+changed=$(compare -metric AE -crop "${vw}x$((vh - 96))+$ox+$((oy + 96))" \
           "$tmp/before.png" "$tmp/after.png" null: 2>&1)
 [ "${changed%% *}" -gt 0 ] 2>/dev/null || fail "the table did not change during the computer's turn ($changed)"
-[ -n "${E2E_SHOT_DIR:-}" ] && cp "$tmp/before.png" "$tmp/after.png" "$E2E_SHOT_DIR/"
 cat "$tmp/log" 2>/dev/null
 echo PASS

@@ -1,25 +1,9 @@
 #!/usr/bin/env bash
 # The real game program under a bare X server: window size, layout, status bar pixels, menus, exit.
 # Runs inside xvfb-run; $DRAVONEL is the program, $E2E_SHOT_DIR (optional) keeps the screenshots.
-set -u
-export QT_QPA_PLATFORM=xcb
-tmp=$(mktemp -d)
-pid=""
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$tmp/layout.txt" ] && cat "$tmp/layout.txt"; exit 1; }
+. "$(dirname "$0")/../e2e/lib.sh"
 
-export VELKARO_CONFIG_DIR="$tmp/cfg" VELKARO_DUMP_LAYOUT="$tmp/layout.txt"
-"$DRAVONEL" &
-pid=$!
-
-wid=""
-for _ in $(seq 150); do
-  wid=$(xdotool search --onlyvisible --name '^Velkaro Ver1\.20$' 2>/dev/null | head -1)
-  [ -n "$wid" ] && [ -s "$tmp/layout.txt" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "the main window never showed"
+start_dravonel
 
 # The client asked for on a 1024 x 768 screen, before the menu bar takes its share.
 size=$(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
@@ -28,26 +12,9 @@ grep -qx "metrics 10140 6560 960" "$tmp/layout.txt" || fail "published metrics"
 grep -q "^statusbar .* id 32794$" "$tmp/layout.txt" || fail "no status bar 32794"
 [ "$(grep -c '^pane ' "$tmp/layout.txt")" = 11 ] || fail "not eleven panes"
 # The game's first paint starts the match: the two players and whose turn it is.
-wait_for_layout() {
-  for _ in $(seq 50); do grep -q "$1" "$tmp/layout.txt" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
-wait_for_layout '^pane 5 stretch 115 .*"現在のプレーヤーは Player1 です"$' || fail "pane 5"
+wait_for '^pane 5 stretch 115 .*"現在のプレーヤーは Player1 です"$' || fail "pane 5"
 grep -q '^pane 3 popout 115 .*"☆<Player1>"$' "$tmp/layout.txt" || fail "pane 3"
 grep -q '^pane 6 popout 115 .*"☆<Player2>"$' "$tmp/layout.txt" || fail "pane 6"
-
-shot() {
-  import -window root "$tmp/$1.png" || fail "screenshot $1"
-  [ -n "${E2E_SHOT_DIR:-}" ] && cp "$tmp/$1.png" "$E2E_SHOT_DIR/"
-}
-pixel() { # pixel NAME X Y -> "r,g,b"
-  convert "$tmp/$1.png" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
-}
-expect_pixel() { # NAME X Y WANT WHAT
-  local got
-  got=$(pixel "$1" "$2" "$3")
-  [ "$got" = "$4" ] || fail "$5 at $2,$3 is $got, not $4"
-}
 
 sleep 0.3
 shot start
@@ -63,12 +30,6 @@ for p in 3 5; do
   expect_pixel start "${light%,*}" "${light#*,}" "255,255,255" "pane $p light edge"
   expect_pixel start "${dark%,*}" "${dark#*,}" "128,128,128" "pane $p dark edge"
 done
-
-# Waits up to 5 s for a line of the layout dump to match.
-wait_for() {
-  for _ in $(seq 50); do grep -q "$1" "$tmp/layout.txt" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
 
 # Opening the Help menu, twice, puts the tips command at its top once.
 xdotool windowfocus --sync "$wid" || fail "focus"

@@ -3,51 +3,16 @@
 # line, a stroke through the shot bar (shot mode 1) and a pushed stroke (shot mode 2), each a miss
 # that moves the cue ball and passes the turn to Player2.
 # Runs inside xvfb-run; $DRAVONEL is the program, $E2E_SHOT_DIR (optional) keeps the screenshots.
-set -u
-export QT_QPA_PLATFORM=xcb
-tmp=$(mktemp -d)
-pid=""
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$tmp/program.log" ] && grep -v QStandardPaths "$tmp/program.log" | tail -20; exit 1; }
-
-wait_for() { # PATTERN: up to 10 s for a line of the layout dump
-  for _ in $(seq 100); do grep -q "$1" "$tmp/layout.txt" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
-shot() {
-  import -window root "$tmp/$1.png" || fail "screenshot $1"
-  [ -n "${E2E_SHOT_DIR:-}" ] && cp "$tmp/$1.png" "$E2E_SHOT_DIR/"
-  return 0
-}
-pixel() { # NAME X Y -> "r,g,b"
-  convert "$tmp/$1.png" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
-}
-# The region around a point, as a checksum of its pixels.
-region() { # NAME X Y
-  convert "$tmp/$1.png" -crop "40x40+$(($2 - 20))+$(($3 - 20))" +repage rgb:- | md5sum | cut -d' ' -f1
-}
+. "$(dirname "$0")/../e2e/lib.sh"
 
 # Starts the game with the given shot mode and waits for Player1's turn; sets wid, ox, oy (the
 # view's top-left on the screen), vw, vh.
 start_game() {
   mkdir -p "$tmp/cfg"
   printf '[Option]\r\nComputer=0\r\nProMode=1\r\nShotMode=%s\r\nSound=0\r\nMusic=0\r\n' "$1" > "$tmp/cfg/dravonel.ini"
-  rm -f "$tmp/layout.txt"
-  VELKARO_CONFIG_DIR="$tmp/cfg" VELKARO_DUMP_LAYOUT="$tmp/layout.txt" "$DRAVONEL" > "$tmp/program.log" 2>&1 &
-  pid=$!
-  wid=""
-  for _ in $(seq 150); do
-    wid=$(xdotool search --onlyvisible --name '^Velkaro Ver1\.20$' 2>/dev/null | head -1)
-    [ -n "$wid" ] && [ -s "$tmp/layout.txt" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "the main window never showed"
+  start_dravonel
   wait_for '^pane 5 .*"現在のプレーヤーは Player1 です"$' || fail "Player1 never had the turn"
-  local cx cy vx vy
-  read -r _ cx cy _ _ < <(grep '^client ' "$tmp/layout.txt")
-  read -r _ vx vy vw vh < <(grep '^view ' "$tmp/layout.txt")
-  ox=$((cx + vx)); oy=$((cy + vy))
+  read_view
   sleep 1.5  # the deal's card show
 }
 
@@ -83,12 +48,6 @@ close_message_and_expect_player2() {
   shot "$1-after"
 }
 
-end_game() {
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  pid=""
-}
-
 # --- Shot mode 1: aim from below (a straight shot up the placement line touches no ball), open
 # the shot bar on release, play with the right button on the bar.
 start_game 1
@@ -106,7 +65,7 @@ shot mode1-bar
 xdotool mousemove $((ox + 8 + 600)) $((oy + 8 + 75)) click 3
 close_message_and_expect_player2 mode1
 [ "$(region mode1-after "$bx" "$by")" != "$placed" ] || fail "mode 1: the cue ball did not move"
-end_game
+end_dravonel
 
 # --- Shot mode 2: aim from below, release, press again, pull back 60 pixels, push through.
 start_game 2
@@ -121,5 +80,5 @@ xdotool mouseup 1
 for k in 1 2 3 4; do xdotool mousemove "$bx" $((by + 160 - 20 * k)); sleep 0.05; done
 close_message_and_expect_player2 mode2
 [ "$(region mode2-after "$bx" "$by")" != "$placed" ] || fail "mode 2: the cue ball did not move"
-end_game
+end_dravonel
 echo "PASS"

@@ -3,6 +3,7 @@
 // head-string line and both hands.
 #include "resources/pictures/pictures.h"
 #include "table/layout.h"
+#include "tests/e2e/run_script.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,19 +21,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-std::string RunScript(const std::string& outDir, int& status)
-{
-    const std::string command = std::string("OUT_DIR='") + outDir + "' xvfb-run -a -s \"-screen 0 1024x768x24\" bash '" +
-                                std::getenv("VELKARO_SOURCE_DIR") + "/tests/render/table_e2e.sh' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buffer{};
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
-        output.append(buffer.data(), n);
-    status = pclose(pipe);
-    return output;
-}
 
 // "name a b c d" lines of the layout dump.
 std::map<std::string, std::vector<int>> ReadLayout(const QString& path)
@@ -62,9 +50,9 @@ TEST(TableEndToEnd, FirstPaintShowsTheTableRackCueBallHeadLineAndHands)
     ASSERT_NE(std::getenv("VELKARO_SOURCE_DIR"), nullptr);
     ASSERT_NE(std::getenv("DRAVONEL"), nullptr);
     QTemporaryDir dir;
-    int status = 0;
-    const std::string output = RunScript(dir.path().toStdString(), status);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+    const e2e::ScriptResult run = e2e::RunUnderXvfb("tests/render/table_e2e.sh", "OUT_DIR='" + dir.path().toStdString() + "'");
+    ASSERT_TRUE(run.passed) << run.output;
+    const std::string& output = run.output;
 
     const QImage shot(dir.path() + "/table.png");
     ASSERT_FALSE(shot.isNull()) << output;
