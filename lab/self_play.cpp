@@ -32,16 +32,9 @@ class SeededDealer final : public rules::Dealer {
 public:
     explicit SeededDealer(rules::CardRandom& random) : random_(random) {}
     int Deal(rules::Deck& deck) override {
-        if (deck.Exhausted()) return 0;
-        for (;;) {
-            const int suit = random_.Next() % 4;
-            const int rank = random_.Next() % 13;
-            const int card = suit * 13 + rank + 1;
-            if (deck.IsDealt(card)) continue;
-            deck.Mark(card);
-            ++dealt[card];
-            return card;
-        }
+        const int card = rules::DrawFreeCard(deck, random_);
+        ++dealt[card];
+        return card;
     }
     int dealt[rules::kDeckSize + 1] = {};
 

@@ -36,17 +36,21 @@ void SortHand(Hand& hand) {
     }
 }
 
-int RandomDealer::Deal(Deck& deck) {
-    random_.Seed(clock_.Ticks());
+int DrawFreeCard(Deck& deck, CardRandom& random) {
     if (deck.Exhausted()) return 0;
     for (;;) {
-        const int suit = random_.Next() % 4;
-        const int rank = random_.Next() % 13;
+        const int suit = random.Next() % 4;
+        const int rank = random.Next() % 13;
         const int card = suit * 13 + rank + 1;
         if (deck.IsDealt(card)) continue;
         deck.Mark(card);
         return card;
     }
+}
+
+int RandomDealer::Deal(Deck& deck) {
+    random_.Seed(clock_.Ticks());
+    return DrawFreeCard(deck, random_);
 }
 
 int ListDealer::Deal(Deck& deck) {

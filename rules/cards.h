@@ -62,6 +62,10 @@ private:
     uint32_t state_ = 1;
 };
 
+// Random suit and rank from `random` until a card not yet dealt comes up; marks and returns it,
+// or 0 when every card is dealt.
+int DrawFreeCard(Deck& deck, CardRandom& random);
+
 // Where DealCard's cards come from.
 class Dealer {
 public:
