@@ -289,54 +289,71 @@ void CDC::Composite(const Mask& mask)
 
 // Figures.
 
-void CDC::Rectangle(int left, int top, int right, int bottom)
+// A figure's mask covers its device box and the pen's width and a pixel beyond, as far as the
+// surface reaches; nothing is drawn or mixed when none of it is on the surface.
+template <class Draw> void CDC::Figure(const QRect& box, Draw draw)
 {
-    const QRect box = LPtoDP(left, top, right, bottom);
     const int pad = PenPixels() + 1;
     Mask mask(box.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
     if (mask.bounds.isEmpty())
         return;
+    draw(mask);
+    Composite(mask);
+}
+
+// Paints into a mask with the selected pen and brush, or with none of either where the figure
+// draws that part itself or has none.
+template <class Paint> void CDC::PaintMask(Mask& mask, bool pen, bool brush, Paint paint) const
+{
     QPainter painter;
     BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
-    SetupBrush(painter);
+    if (pen)
+        SetupPen(painter);
+    else
+        painter.setPen(Qt::NoPen);
+    if (brush)
+        SetupBrush(painter);
+    else
+        painter.setBrush(Qt::NoBrush);
+    paint(painter);
+    // Ended before the mask is stepped into or mixed.
+    painter.end();
+}
+
+// A figure the painter draws whole, outline and fill.
+template <class Paint> void CDC::PaintFigure(const QRect& box, Paint paint)
+{
+    Figure(box, [&](Mask& mask) { PaintMask(mask, true, true, paint); });
+}
+
+void CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    const QRect box = LPtoDP(left, top, right, bottom);
     // A one-pixel outline falls right of and below the rectangle given to the painter, so the
     // box one smaller covers exactly [l, r) x [t, b); without a pen that box is the fill.
-    painter.drawRect(QRect(box.topLeft(), QSize(std::max(box.width() - 1, 0), std::max(box.height() - 1, 0))));
-    painter.end();
-    Composite(mask);
+    PaintFigure(box, [&](QPainter& painter) {
+        painter.drawRect(QRect(box.topLeft(), QSize(std::max(box.width() - 1, 0), std::max(box.height() - 1, 0))));
+    });
 }
 
 void CDC::Ellipse(int left, int top, int right, int bottom)
 {
     const QRect box = LPtoDP(left, top, right, bottom);
-    const int pad = PenPixels() + 1;
-    Mask mask(box.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
-    if (mask.bounds.isEmpty())
-        return;
-    QPainter painter;
-    BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
-    SetupBrush(painter);
-    if (box.width() <= 1 || box.height() <= 1) {
-        // Too thin to have an inside: the pen alone marks the box, so a point-sized ellipse is a dot.
-        if (HasPen())
-            painter.drawLine(box.topLeft(), QPoint(box.left() + std::max(box.width() - 1, 0),
-                                                   box.top() + std::max(box.height() - 1, 0)));
-    } else {
-        painter.drawEllipse(QRect(box.topLeft(), QSize(box.width() - 1, box.height() - 1)));
-    }
-    painter.end();
-    Composite(mask);
+    PaintFigure(box, [&](QPainter& painter) {
+        if (box.width() <= 1 || box.height() <= 1) {
+            // Too thin to have an inside: the pen alone marks the box, so a point-sized ellipse is a dot.
+            if (HasPen())
+                painter.drawLine(box.topLeft(), QPoint(box.left() + std::max(box.width() - 1, 0),
+                                                       box.top() + std::max(box.height() - 1, 0)));
+        } else {
+            painter.drawEllipse(QRect(box.topLeft(), QSize(box.width() - 1, box.height() - 1)));
+        }
+    });
 }
 
 void CDC::Chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
     const QRect box = LPtoDP(left, top, right, bottom);
-    const int pad = PenPixels() + 1;
-    Mask mask(box.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
-    if (mask.bounds.isEmpty())
-        return;
     // The arc runs counter-clockwise (as seen on the screen) from the radial through (x1, y1) to
     // the one through (x2, y2). The painter measures an ellipse's angles parametrically, so the
     // radials are scaled onto the unit circle first.
@@ -355,13 +372,7 @@ void CDC::Chord(int left, int top, int right, int bottom, int x1, int y1, int x2
     path.arcMoveTo(rect, start);
     path.arcTo(rect, start, span);
     path.closeSubpath();
-    QPainter painter;
-    BeginMask(painter, mask.image, mask.bounds);
-    SetupPen(painter);
-    SetupBrush(painter);
-    painter.drawPath(path);
-    painter.end();
-    Composite(mask);
+    PaintFigure(box, [&](QPainter& painter) { painter.drawPath(path); });
 }
 
 namespace {
@@ -383,25 +394,14 @@ void CDC::Polygon(const Point* points, int count)
         return;
     QRect bounds;
     const QPolygon polygon = DevicePolygon(*this, points, count, bounds);
-    const int pad = PenPixels() + 1;
-    Mask mask(bounds.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
-    if (mask.bounds.isEmpty())
-        return;
-    QPainter painter;
-    BeginMask(painter, mask.image, mask.bounds);
     const bool thin = HasPen() && PenPixels() == 1;
-    if (thin)
-        painter.setPen(Qt::NoPen);
-    else
-        SetupPen(painter);
-    SetupBrush(painter);
-    painter.drawPolygon(polygon, Qt::OddEvenFill);
-    painter.end();
-    // A one-pixel outline is the closed polyline through the corners, stepped like any line.
-    if (thin)
-        for (int i = 0; i < count; ++i)
-            StepLine(mask, polygon[i], polygon[(i + 1) % count]);
-    Composite(mask);
+    Figure(bounds, [&](Mask& mask) {
+        PaintMask(mask, !thin, true, [&](QPainter& painter) { painter.drawPolygon(polygon, Qt::OddEvenFill); });
+        // A one-pixel outline is the closed polyline through the corners, stepped like any line.
+        if (thin)
+            for (int i = 0; i < count; ++i)
+                StepLine(mask, polygon[i], polygon[(i + 1) % count]);
+    });
 }
 
 void CDC::Polyline(const Point* points, int count)
@@ -410,25 +410,17 @@ void CDC::Polyline(const Point* points, int count)
         return;
     QRect bounds;
     const QPolygon polygon = DevicePolygon(*this, points, count, bounds);
-    const int pad = PenPixels() + 1;
-    Mask mask(bounds.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
-    if (mask.bounds.isEmpty())
-        return;
-    if (PenPixels() == 1) {
-        // One-pixel lines are stepped here rather than by the painter, which drops the last
-        // pixel of a line only in its own preferred direction: each segment leaves out its end
-        // point whichever way it runs, and the next segment starts there.
-        for (int i = 0; i + 1 < count; ++i)
-            StepLine(mask, polygon[i], polygon[i + 1]);
-    } else {
-        QPainter painter;
-        BeginMask(painter, mask.image, mask.bounds);
-        SetupPen(painter);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPolyline(polygon);
-        painter.end();
-    }
-    Composite(mask);
+    Figure(bounds, [&](Mask& mask) {
+        if (PenPixels() == 1) {
+            // One-pixel lines are stepped here rather than by the painter, which drops the last
+            // pixel of a line only in its own preferred direction: each segment leaves out its end
+            // point whichever way it runs, and the next segment starts there.
+            for (int i = 0; i + 1 < count; ++i)
+                StepLine(mask, polygon[i], polygon[i + 1]);
+        } else {
+            PaintMask(mask, true, false, [&](QPainter& painter) { painter.drawPolyline(polygon); });
+        }
+    });
 }
 
 void CDC::StepLine(Mask& mask, QPoint from, QPoint to)
@@ -458,66 +450,58 @@ void CDC::PolyBezier(const Point* points, int count)
         return;
     QRect bounds;
     const QPolygon polygon = DevicePolygon(*this, points, count, bounds);
-    const int pad = PenPixels() + 1;
-    Mask mask(bounds.adjusted(-pad, -pad, pad, pad).intersected(surface_.Rect()));
-    if (mask.bounds.isEmpty())
-        return;
-    if (PenPixels() == 1) {
-        // Flattened into pieces of under half a pixel and thinned to a one-pixel stair: a point
-        // whose neighbours touch each other is dropped. Each curve is walked from both ends to its
-        // middle, so a curve with mirror-image control points draws a mirror-image stair.
-        auto thinned = [](const QPolygon& points) {
-            QPolygon out;
-            for (int i = 0; i < points.size(); ++i) {
-                if (!out.isEmpty() && out.back() == points[i])
-                    continue;
-                if (!out.isEmpty() && i + 1 < points.size()) {
-                    const QPoint d = points[i + 1] - out.back();
-                    if (std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1)
+    Figure(bounds, [&](Mask& mask) {
+        if (PenPixels() == 1) {
+            // Flattened into pieces of under half a pixel and thinned to a one-pixel stair: a point
+            // whose neighbours touch each other is dropped. Each curve is walked from both ends to its
+            // middle, so a curve with mirror-image control points draws a mirror-image stair.
+            auto thinned = [](const QPolygon& points) {
+                QPolygon out;
+                for (int i = 0; i < points.size(); ++i) {
+                    if (!out.isEmpty() && out.back() == points[i])
                         continue;
+                    if (!out.isEmpty() && i + 1 < points.size()) {
+                        const QPoint d = points[i + 1] - out.back();
+                        if (std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1)
+                            continue;
+                    }
+                    out << points[i];
                 }
-                out << points[i];
-            }
-            return out;
-        };
-        QPolygon flat;
-        flat << polygon[0];
-        for (int i = 1; i + 2 < count; i += 3) {
-            const QPointF p0 = polygon[i - 1], p1 = polygon[i], p2 = polygon[i + 1], p3 = polygon[i + 2];
-            const double reach = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
-            const int half = std::clamp(int(reach), 1, 2000);
-            auto at = [&](double t) {
-                const double u = 1.0 - t;
-                const QPointF q = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-                return QPoint(int(std::floor(q.x() + 0.5)), int(std::floor(q.y() + 0.5)));
+                return out;
             };
-            QPolygon front, back;
-            for (int k = 0; k <= half; ++k) {
-                front << at(0.5 * k / half);
-                back << at(1.0 - 0.5 * k / half);
+            QPolygon flat;
+            flat << polygon[0];
+            for (int i = 1; i + 2 < count; i += 3) {
+                const QPointF p0 = polygon[i - 1], p1 = polygon[i], p2 = polygon[i + 1], p3 = polygon[i + 2];
+                const double reach = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
+                const int half = std::clamp(int(reach), 1, 2000);
+                auto at = [&](double t) {
+                    const double u = 1.0 - t;
+                    const QPointF q = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+                    return QPoint(int(std::floor(q.x() + 0.5)), int(std::floor(q.y() + 0.5)));
+                };
+                QPolygon front, back;
+                for (int k = 0; k <= half; ++k) {
+                    front << at(0.5 * k / half);
+                    back << at(1.0 - 0.5 * k / half);
+                }
+                front = thinned(front);
+                back = thinned(back);
+                for (int k = back.size() - 1; k >= 0; --k)
+                    front << back[k];
+                for (const QPoint& q : thinned(front))
+                    if (q != flat.back())
+                        flat << q;
             }
-            front = thinned(front);
-            back = thinned(back);
-            for (int k = back.size() - 1; k >= 0; --k)
-                front << back[k];
-            for (const QPoint& q : thinned(front))
-                if (q != flat.back())
-                    flat << q;
+            for (int i = 0; i + 1 < flat.size(); ++i)
+                StepLine(mask, flat[i], flat[i + 1]);
+        } else {
+            QPainterPath path(polygon[0]);
+            for (int i = 1; i + 2 < count; i += 3)
+                path.cubicTo(polygon[i], polygon[i + 1], polygon[i + 2]);
+            PaintMask(mask, true, false, [&](QPainter& painter) { painter.drawPath(path); });
         }
-        for (int i = 0; i + 1 < flat.size(); ++i)
-            StepLine(mask, flat[i], flat[i + 1]);
-    } else {
-        QPainterPath path(polygon[0]);
-        for (int i = 1; i + 2 < count; i += 3)
-            path.cubicTo(polygon[i], polygon[i + 1], polygon[i + 2]);
-        QPainter painter;
-        BeginMask(painter, mask.image, mask.bounds);
-        SetupPen(painter);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-        painter.end();
-    }
-    Composite(mask);
+    });
 }
 
 Point CDC::MoveTo(int x, int y) { return std::exchange(current_, Point{x, y}); }

@@ -127,6 +127,9 @@ private:
     bool HasFill() const { return brush_.kind != CBrush::Kind::Null; }
     void SetupPen(QPainter& painter) const;
     void SetupBrush(QPainter& painter) const;
+    template <class Draw> void Figure(const QRect& box, Draw draw);
+    template <class Paint> void PaintMask(Mask& mask, bool pen, bool brush, Paint paint) const;
+    template <class Paint> void PaintFigure(const QRect& box, Paint paint);
     void Composite(const Mask& mask);
     void StepLine(Mask& mask, QPoint from, QPoint to);
     void Plot(QRgb* pixel, int x, int y, uint8_t role, QRgb pen, QRgb fill, QRgb text, QRgb back,
